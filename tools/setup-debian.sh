@@ -1,0 +1,48 @@
+#!/bin/sh
+# Installs the Debian packages that a build needs, when some are missing.
+#
+#   tools/setup-debian.sh GROUP...
+#
+# Groups: build (compiler and CMake), window (Qt and a font that covers Greek),
+# tests (GoogleTest, Google Benchmark and ICU, the benchmark's yardstick).
+# Runs apt-get as root, or through sudo; says what is missing when it can do neither.
+set -eu
+
+packages=""
+for group in "$@"; do
+    case "$group" in
+    build) packages="$packages cmake g++ make" ;;
+    window) packages="$packages qt6-base-dev fonts-dejavu-core" ;;
+    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev" ;;
+    *)
+        echo "setup-debian.sh: unknown group '$group'" >&2
+        exit 2
+        ;;
+    esac
+done
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "These Debian packages are needed:$missing" >&2
+    echo "Install them as root: apt-get install$missing" >&2
+    exit 1
+fi
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "These packages are needed, and this is not a Debian system:$missing" >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+$as_root apt-get update -q
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
