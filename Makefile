@@ -11,7 +11,11 @@ CMAKE_FLAGS ?=
 
 .PHONY: run test build screenshot bench clean
 
-run: bench
+run:
+	@tools/setup-debian.sh build window
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
+	$(BUILD)/app/arithmitika
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

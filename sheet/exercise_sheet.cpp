@@ -1,0 +1,111 @@
+#include "sheet/exercise_sheet.h"
+
+#include "numerals/cardinal_composer.h"
+#include "numerals/ordinal_composer.h"
+#include "sheet/messages.h"
+#include "sheet/number_text.h"
+
+#include <utility>
+#include <vector>
+
+namespace sheet {
+
+namespace {
+
+constexpr std::string ExerciseRow::*textOf(Column column) {
+    switch (column) {
+    case Column::Number:
+        return &ExerciseRow::number;
+    case Column::Ordinal:
+        return &ExerciseRow::ordinal;
+    case Column::Cardinal:
+        break;
+    }
+    return &ExerciseRow::cardinal;
+}
+
+} // namespace
+
+ExerciseSheet::ExerciseSheet(SheetView& view) : m_view(view) {
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        m_rows[r].number = kSampleNumbers[r];
+    }
+}
+
+const std::string& ExerciseSheet::text(BoxId box) const {
+    return m_rows.at(box.row).*textOf(box.column);
+}
+
+std::string& ExerciseSheet::box(BoxId box) {
+    return m_rows.at(box.row).*textOf(box.column);
+}
+
+void ExerciseSheet::setText(BoxId id, std::string text) {
+    box(id) = std::move(text);
+}
+
+void ExerciseSheet::convertToOrdinals() {
+    convert(Column::Ordinal, &numerals::OrdinalComposer::compose);
+}
+
+void ExerciseSheet::convertToCardinals() {
+    convert(Column::Cardinal, &numerals::CardinalComposer::compose);
+}
+
+void ExerciseSheet::convert(Column target, Compose compose) {
+    std::vector<RefusedNumber> refused;
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        // Row r's answer is written before row r + 1's number is read. A row that cannot be
+        // converted is emptied rather than left showing an answer to an earlier number.
+        const std::string& typed = m_rows[r].number;
+        const NumberReading reading = readNumber(typed);
+        std::string words;
+        switch (reading.kind) {
+        case NumberKind::Blank:
+            break;
+        case NumberKind::Number:
+            if (reading.value < 0) {
+                refused.push_back({r, typed, Refusal::Negative});
+            } else {
+                words = compose(reading.value);
+            }
+            break;
+        case NumberKind::NotANumber:
+            refused.push_back({r, typed, Refusal::NotANumber});
+            break;
+        case NumberKind::OutOfRange:
+            refused.push_back({r, typed, Refusal::OutOfRange});
+            break;
+        }
+        const BoxId output{r, target};
+        box(output) = std::move(words);
+        m_view.showText(output, text(output));
+    }
+
+    // Either conversion enables the first ordinal box, for good.
+    if (!m_strRomanEnabled) {
+        m_strRomanEnabled = true;
+        m_view.showStrRomanEnabled(true);
+    }
+    if (!refused.empty()) {
+        m_view.showMessage(conversionReport(refused));
+    }
+}
+
+void ExerciseSheet::eraseAll() {
+    for (const Column column : {Column::Number, Column::Ordinal, Column::Cardinal}) {
+        for (std::size_t r = 0; r < kRowCount; ++r) {
+            box({r, column}).clear();
+            m_view.showText({r, column}, {});
+        }
+    }
+}
+
+void ExerciseSheet::mouseMovedOverSurface() {
+    if (m_command1Look != kCommand1HoverLook) {
+        m_command1Look = kCommand1HoverLook;
+        m_view.showCommand1Look(m_command1Look);
+    }
+}
+
+} // namespace sheet

@@ -1,0 +1,72 @@
+#pragma once
+
+// The exercise sheet: the logic of the program's one window, kept apart from any toolkit.
+//
+// Seven exercise rows hold a number box, an ordinal box and a cardinal box each. The window
+// forwards the user's actions here (an edit of a box, a click on a command, a key typed into
+// the first number box, a mouse move over the window) and shows what the sheet reports back
+// through its SheetView. Each action runs to completion before the next one.
+
+#include "sheet/sheet_view.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sheet {
+
+struct ExerciseRow {
+    std::string number;
+    std::string ordinal;
+    std::string cardinal;
+};
+
+// The numbers the form opens with, one per row.
+inline constexpr std::array<std::string_view, kRowCount> kSampleNumbers{"1001", "156", "67", "466",
+                                                                        "78",   "23",  "765"};
+
+// The ordinal button starts in its designed look; the first mouse move over the window turns
+// it red with a larger caption, like the cardinal button beside it, for the rest of the run.
+inline constexpr ButtonLook kCommand1StartLook{{255, 255, 0}, 8.25};
+inline constexpr ButtonLook kCommand1HoverLook{{255, 0, 0}, 10.0};
+
+class ExerciseSheet {
+public:
+    explicit ExerciseSheet(SheetView& view);
+
+    const ExerciseRow& row(std::size_t index) const { return m_rows.at(index); }
+    const std::string& text(BoxId box) const;
+    bool strRomanEnabled() const { return m_strRomanEnabled; }
+    const ButtonLook& command1Look() const { return m_command1Look; }
+
+    // The user changed the text of a box.
+    void setText(BoxId box, std::string text);
+
+    // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
+    void convertToOrdinals();
+    // Click on Command2: every row's number as a cardinal numeral in its cardinal box.
+    void convertToCardinals();
+    // Click on Command3: all 21 boxes emptied, number boxes first, then ordinal, then cardinal.
+    void eraseAll();
+
+    // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
+    // the signs and punctuation from "!" to "/", and control characters (Backspace, the
+    // clipboard shortcuts) pass; letters and everything else above "9" are discarded.
+    static bool acceptsTypedCharacter(char32_t character) { return character <= U'9'; }
+
+    // Mouse move over the window's own surface, not over one of its controls.
+    void mouseMovedOverSurface();
+
+private:
+    using Compose = std::string (*)(std::int16_t);
+    void convert(Column target, Compose compose);
+    std::string& box(BoxId box);
+
+    SheetView& m_view;
+    std::array<ExerciseRow, kRowCount> m_rows;
+    bool m_strRomanEnabled = false;
+    ButtonLook m_command1Look = kCommand1StartLook;
+};
+
+} // namespace sheet

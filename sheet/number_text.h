@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace sheet {
+
+// What a number box's text reads as.
+enum class NumberKind {
+    Blank,      // empty, or spaces only
+    Number,     // a number within the 16-bit range, in value
+    NotANumber, // anything but spaces, an optional sign, digits and one decimal point
+    OutOfRange, // a number that, rounded, lies outside -32768 to 32767
+};
+
+struct NumberReading {
+    NumberKind kind = NumberKind::Blank;
+    std::int16_t value = 0;
+
+    friend bool operator==(const NumberReading&, const NumberReading&) = default;
+};
+
+// Reads a number box's text: spaces before and after, an optional "+" or "-", decimal digits
+// with an optional "." and fraction. A fraction is rounded to the nearest whole number, a
+// half to the even one. The rounding is done on the digits themselves, so
+// "0.5000000000000000001" is more than a half, and a text of any length is read without
+// overflow. Thousands separators, a decimal comma, exponents, other bases and currency signs
+// are not numbers here.
+NumberReading readNumber(std::string_view text);
+
+} // namespace sheet

@@ -1,0 +1,234 @@
+#include "recording_view.h"
+#include "sheet/exercise_sheet.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace sheet {
+namespace {
+
+using ::testing::HasSubstr;
+
+class ExerciseSheetTest : public ::testing::Test {
+protected:
+    void setNumbers(const std::vector<std::string>& numbers) {
+        for (std::size_t r = 0; r < numbers.size(); ++r) {
+            sheet.setText({r, Column::Number}, numbers[r]);
+        }
+    }
+    std::vector<std::string> column(Column c) const {
+        std::vector<std::string> texts;
+        for (std::size_t r = 0; r < kRowCount; ++r) {
+            texts.push_back(sheet.text({r, c}));
+        }
+        return texts;
+    }
+
+    RecordingView view;
+    ExerciseSheet sheet{view};
+};
+
+const std::vector<std::string> kSampleOrdinals{
+    "χιλιοστός πρώτος ",
+    "εκατοστός πεντηκοστός έκτος ",
+    "εξηκοστός έβδομος ",
+    "τετρακοσιοστός εξηκοστός έκτος ",
+    "εβδομηκοστός όγδοος ",
+    "εικοστός τρίτος ",
+    "επτακοσιοστός εξηκοστός πέμπτος ",
+};
+const std::vector<std::string> kSampleCardinals{
+    "χίλια ένα ",
+    "εκατό(ν) πενήντα έξι ",
+    "εξήντα επτά ",
+    "τετρακόσια εξήντα έξι ",
+    "εβδομήντα οκτώ ",
+    "είκοσι τρία ",
+    "επτακόσια εξήντα πέντε ",
+};
+const std::vector<std::string> kEmptyColumn(kRowCount);
+
+TEST_F(ExerciseSheetTest, OpensWithTheSampleNumbersAndEmptyAnswers) {
+    EXPECT_EQ(column(Column::Number),
+              (std::vector<std::string>{"1001", "156", "67", "466", "78", "23", "765"}));
+    EXPECT_EQ(column(Column::Ordinal), kEmptyColumn);
+    EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
+    EXPECT_FALSE(sheet.strRomanEnabled());
+    EXPECT_EQ(sheet.command1Look(), kCommand1StartLook);
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(ExerciseSheetTest, OrdinalCommandFillsTheOrdinalBoxesRowByRowThenEnablesStrRoman) {
+    sheet.convertToOrdinals();
+
+    EXPECT_EQ(column(Column::Ordinal), kSampleOrdinals);
+    EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
+    EXPECT_TRUE(sheet.strRomanEnabled());
+    std::vector<std::string> expectedCalls;
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        expectedCalls.push_back(boxName({r, Column::Ordinal}) + "=" + kSampleOrdinals[r]);
+    }
+    expectedCalls.emplace_back("strRoman enabled");
+    EXPECT_EQ(view.calls, expectedCalls);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(ExerciseSheetTest, CardinalCommandFillsOnlyTheCardinalBoxesAndAlsoEnablesStrRoman) {
+    sheet.convertToCardinals();
+
+    EXPECT_EQ(column(Column::Cardinal), kSampleCardinals);
+    EXPECT_EQ(column(Column::Ordinal), kEmptyColumn);
+    EXPECT_TRUE(sheet.strRomanEnabled());
+    EXPECT_EQ(view.calls.back(), "strRoman enabled");
+    EXPECT_EQ(view.calls.front(), "strgreek=χίλια ένα ");
+}
+
+TEST_F(ExerciseSheetTest, StrRomanIsEnabledOnlyOnce) {
+    sheet.convertToOrdinals();
+    sheet.convertToCardinals();
+    sheet.eraseAll();
+    sheet.convertToOrdinals();
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "strRoman enabled"), 1);
+    EXPECT_TRUE(sheet.strRomanEnabled());
+}
+
+TEST_F(ExerciseSheetTest, ZeroAndBlankBoxesGiveEmptyAnswersWithoutAMessage) {
+    sheet.convertToOrdinals();
+    sheet.convertToCardinals();
+    setNumbers({"0", "", "   ", "-0", " 42 "});
+    sheet.convertToOrdinals();
+    sheet.convertToCardinals();
+
+    EXPECT_EQ(column(Column::Ordinal),
+              (std::vector<std::string>{"", "", "", "", "τεσσαρακοστός δεύτερος ",
+                                        kSampleOrdinals[5], kSampleOrdinals[6]}));
+    EXPECT_EQ(sheet.text({4, Column::Cardinal}), "σαράντα δύο ");
+    EXPECT_EQ(sheet.text({0, Column::Cardinal}), "");
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConvert) {
+    sheet.convertToOrdinals(); // every row holds an answer to its sample number
+    view.calls.clear();
+    setNumbers({"1001", "abc", "12", "-5", "40000", "1,5", "2.5"});
+
+    sheet.convertToOrdinals();
+
+    EXPECT_EQ(
+        column(Column::Ordinal),
+        (std::vector<std::string>{"χιλιοστός πρώτος ", "", "δωδέκατος ", "", "", "", "δεύτερος "}));
+    ASSERT_EQ(view.messages.size(), 1U);
+    const Message& message = view.messages.front();
+    EXPECT_EQ(message.kind, Message::Kind::Warning);
+    EXPECT_THAT(message.text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
+    EXPECT_THAT(message.text, HasSubstr("Γραμμή 2: το «abc» δεν είναι αριθμός."));
+    EXPECT_THAT(message.text, HasSubstr("Γραμμή 4: το «-5» είναι αρνητικός αριθμός."));
+    EXPECT_THAT(message.text, HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων."));
+    EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι αριθμός."));
+    EXPECT_THAT(message.text, HasSubstr("από 0 έως 29999"));
+    EXPECT_EQ(message.text.find("Γραμμή 1:"), std::string::npos);
+    EXPECT_EQ(message.text.find("Γραμμή 7:"), std::string::npos);
+    EXPECT_TRUE(sheet.strRomanEnabled());
+}
+
+TEST_F(ExerciseSheetTest, ARefusedFirstConversionStillEnablesStrRomanBeforeTheMessage) {
+    setNumbers({"-1", "", "", "", "", "", ""});
+    sheet.convertToCardinals();
+
+    EXPECT_TRUE(sheet.strRomanEnabled());
+    EXPECT_EQ(view.calls.back(), "strRoman enabled");
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_THAT(view.messages.front().text, HasSubstr("Ένας αριθμός δεν μετατράπηκε"));
+    EXPECT_THAT(view.messages.front().text, HasSubstr("Γραμμή 1: το «-1» είναι αρνητικός"));
+}
+
+TEST_F(ExerciseSheetTest, AHugePasteIsReportedByItsBeginning) {
+    const std::string pasted = "α" + std::string(100000, '9');
+    setNumbers({"1", pasted});
+    sheet.convertToOrdinals();
+
+    ASSERT_EQ(view.messages.size(), 1U);
+    const std::string& text = view.messages.front().text;
+    EXPECT_THAT(text, HasSubstr("Γραμμή 2: το «α" + std::string(29, '9') + "…» δεν είναι"));
+    EXPECT_LT(text.size(), 500U);
+}
+
+TEST_F(ExerciseSheetTest, EraseEmptiesAll21BoxesInOrderAndKeepsStrRomanAsItWas) {
+    for (const bool convertFirst : {false, true}) {
+        SCOPED_TRACE(convertFirst ? "after a conversion" : "before any conversion");
+        RecordingView freshView;
+        ExerciseSheet fresh(freshView);
+        if (convertFirst) {
+            fresh.convertToOrdinals();
+            fresh.convertToCardinals();
+        }
+        freshView.calls.clear();
+
+        fresh.eraseAll();
+
+        std::vector<std::string> expectedCalls;
+        for (const Column c : {Column::Number, Column::Ordinal, Column::Cardinal}) {
+            for (std::size_t r = 0; r < kRowCount; ++r) {
+                EXPECT_EQ(fresh.text({r, c}), "");
+                expectedCalls.push_back(boxName({r, c}) + "=");
+            }
+        }
+        EXPECT_EQ(freshView.calls, expectedCalls);
+        EXPECT_EQ(fresh.strRomanEnabled(), convertFirst);
+    }
+}
+
+TEST_F(ExerciseSheetTest, AfterEraseTheConversionsGiveEmptyAnswers) {
+    sheet.convertToOrdinals();
+    sheet.eraseAll();
+    sheet.convertToOrdinals();
+    sheet.convertToCardinals();
+    EXPECT_EQ(column(Column::Ordinal), kEmptyColumn);
+    EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(ExerciseSheetTest, TheFirstMouseMoveOverTheSurfaceTurnsCommand1RedForGood) {
+    sheet.mouseMovedOverSurface();
+    sheet.mouseMovedOverSurface();
+    sheet.convertToOrdinals();
+    sheet.mouseMovedOverSurface();
+
+    EXPECT_EQ(sheet.command1Look(), (ButtonLook{{255, 0, 0}, 10.0}));
+    EXPECT_EQ(view.looks, std::vector<ButtonLook>{kCommand1HoverLook});
+}
+
+TEST(KeyFilter, PassesDigitsSignsAndControlsAndDiscardsEverythingAboveNine) {
+    struct Key {
+        char32_t character;
+        bool accepted;
+    };
+    const std::vector<Key> keys{
+        {U'0', true},    {U'5', true},   {U'9', true},           {U'-', true},  {U'.', true},
+        {U'+', true},    {U' ', true},   {U'!', true},           {U'/', true},  {U'\b', true},
+        {U'\x16', true}, // Ctrl+V arrives as a control code, so pasting still works
+        {U':', false},   {U'a', false},  {U'A', false},          {U'z', false}, {U'~', false},
+        {U'Α', false},   {U'α', false},  {U'ά', false},          {U'é', false}, {U'\x7F', false},
+        {U'€', false},   {U'５', false}, {U'\U0001F600', false},
+    };
+    for (const Key& key : keys) {
+        SCOPED_TRACE(static_cast<unsigned>(key.character));
+        EXPECT_EQ(ExerciseSheet::acceptsTypedCharacter(key.character), key.accepted);
+    }
+}
+
+TEST(BoxName, NamesTheBoxesAsTheFormDoes) {
+    EXPECT_EQ(boxName({0, Column::Number}), "intnumber");
+    EXPECT_EQ(boxName({0, Column::Ordinal}), "strRoman");
+    EXPECT_EQ(boxName({0, Column::Cardinal}), "strgreek");
+    EXPECT_EQ(boxName({3, Column::Number}), "intnumber3");
+    EXPECT_EQ(boxName({5, Column::Ordinal}), "strRoman5");
+    EXPECT_EQ(boxName({6, Column::Cardinal}), "strgreek6");
+}
+
+} // namespace
+} // namespace sheet
