@@ -1,0 +1,160 @@
+#include "worksheet/replacing_file.h"
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace worksheet {
+
+namespace {
+
+// A name no other writer picks: the process, a count within it and a random part, so two
+// copies of the program writing into one folder at once never share a temporary file.
+std::filesystem::path temporaryName(const std::filesystem::path& target, int attempt) {
+    static std::atomic<unsigned> count{0};
+    static const unsigned seed = std::random_device{}();
+#ifdef _WIN32
+    const unsigned long process = GetCurrentProcessId();
+#else
+    const unsigned long process = static_cast<unsigned long>(getpid());
+#endif
+    std::u8string name = std::u8string(ReplacingFile::kTemporaryPrefix.begin(),
+                                       ReplacingFile::kTemporaryPrefix.end());
+    name += target.filename().u8string();
+    const std::string unique = "." + std::to_string(process) + "-" + std::to_string(count++) + "-" +
+                               std::to_string(seed + static_cast<unsigned>(attempt)) + ".tmp";
+    name.append(unique.begin(), unique.end());
+    return target.parent_path() / name;
+}
+
+#ifdef _WIN32
+std::error_code lastError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+#else
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+#endif
+
+} // namespace
+
+ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(target)) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        m_temporary = temporaryName(m_target, attempt);
+#ifdef _WIN32
+        HANDLE file = CreateFileW(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            m_file = file;
+            return;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            fail("cannot create a file beside", lastError());
+        }
+#else
+        m_file = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_file >= 0) {
+            return;
+        }
+        if (errno != EEXIST) {
+            fail("cannot create a file beside", lastError());
+        }
+#endif
+    }
+    fail("cannot find a free temporary name beside", std::make_error_code(std::errc::file_exists));
+}
+
+ReplacingFile::~ReplacingFile() {
+    closeFile();
+    if (!m_committed) {
+        std::error_code ignored;
+        std::filesystem::remove(m_temporary, ignored);
+    }
+}
+
+void ReplacingFile::closeFile() noexcept {
+#ifdef _WIN32
+    if (m_file != nullptr) {
+        CloseHandle(m_file);
+        m_file = nullptr;
+    }
+#else
+    if (m_file >= 0) {
+        ::close(m_file);
+        m_file = -1;
+    }
+#endif
+}
+
+void ReplacingFile::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+#ifdef _WIN32
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        if (!WriteFile(m_file, bytes.data(), chunk, &written, nullptr)) {
+            fail("cannot write", lastError());
+        }
+#else
+        const ssize_t written = ::write(m_file, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("cannot write", lastError());
+        }
+#endif
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+void ReplacingFile::commit() {
+#ifdef _WIN32
+    if (!FlushFileBuffers(m_file)) {
+        fail("cannot flush", lastError());
+    }
+    closeFile();
+    if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        fail("cannot replace", lastError());
+    }
+#else
+    if (::fsync(m_file) != 0) {
+        fail("cannot flush", lastError());
+    }
+    const int closed = ::close(m_file);
+    m_file = -1;
+    if (closed != 0) {
+        fail("cannot close", lastError());
+    }
+    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        fail("cannot replace", lastError());
+    }
+    // Make the rename itself durable; the file is complete either way, so this is best effort.
+    const std::filesystem::path parent = m_target.parent_path();
+    const int folder =
+        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#endif
+    m_committed = true;
+}
+
+void ReplacingFile::fail(const char* what, std::error_code reason) const {
+    throw std::filesystem::filesystem_error(what, m_target, reason);
+}
+
+} // namespace worksheet

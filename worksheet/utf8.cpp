@@ -1,0 +1,46 @@
+#include "worksheet/utf8.h"
+
+namespace worksheet {
+
+Utf8Character decodeUtf8(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return {lead, 1, true};
+    }
+
+    // The lead byte gives the length and the first bits; the second byte's range also rules
+    // out overlong forms, surrogates and code points past U+10FFFF.
+    std::size_t length = 0;
+    char32_t codePoint = 0;
+    unsigned char secondLow = 0x80;
+    unsigned char secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
+        secondHigh = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        secondLow = lead == 0xF0 ? 0x90 : 0x80;
+        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {0, 1, false};
+    }
+
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char low = i == 1 ? secondLow : 0x80;
+        const unsigned char high = i == 1 ? secondHigh : 0xBF;
+        if (i >= text.size() || byte(i) < low || byte(i) > high) {
+            return {0, i, false};
+        }
+        codePoint = (codePoint << 6) | (byte(i) & 0x3Fu);
+    }
+    return {codePoint, length, true};
+}
+
+} // namespace worksheet

@@ -1,0 +1,23 @@
+#include "worksheet/windows1253.h"
+
+#include <algorithm>
+
+namespace worksheet {
+
+std::optional<unsigned char> windows1253Byte(char32_t character) {
+    if (character < 0x80) {
+        return static_cast<unsigned char>(character);
+    }
+    if (character > 0xFFFF) {
+        return std::nullopt;
+    }
+    // 0 marks the unassigned bytes; U+0000 is below 0x80, so it never gets here.
+    const auto found = std::find(kWindows1253UpperHalf.begin(), kWindows1253UpperHalf.end(),
+                                 static_cast<char16_t>(character));
+    if (found == kWindows1253UpperHalf.end()) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned char>(0x80 + (found - kWindows1253UpperHalf.begin()));
+}
+
+} // namespace worksheet

@@ -1,0 +1,46 @@
+#pragma once
+
+// The pupil's worksheet with its answer key, written from the exercise rows as they stand.
+//
+// For each row the worksheet shows the number between two blanks of underscores, on which the
+// pupil writes the ordinal numeral (left) and the cardinal numeral (right), then a second
+// pair of blanks with "***" between them for more room. Below a rule, the answer key lists
+// each row's ordinal words, number and cardinal words. Nothing is recomputed: an empty or
+// edited box is printed as it is.
+
+#include "worksheet/zoned_line_writer.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+namespace worksheet {
+
+// The texts of one exercise row's boxes, in UTF-8.
+struct WorksheetRow {
+    std::string_view number;
+    std::string_view ordinal;
+    std::string_view cardinal;
+};
+
+// The name of the worksheet file, in whatever folder it is written to.
+inline constexpr std::string_view kWorksheetFileName = "numbers.txt";
+
+// Prints the whole worksheet through out.
+void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
+
+struct SaveOutcome {
+    std::filesystem::path file;         // the worksheet written, or the one that could not be
+    std::error_code error;              // the system's reason when it could not be written
+    std::size_t replacedCharacters = 0; // characters written as "?"
+
+    bool saved() const { return !error; }
+};
+
+// Writes the worksheet as numbers.txt in folder, replacing an earlier one whole or leaving it
+// exactly as it was (see ReplacingFile).
+SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder);
+
+} // namespace worksheet

@@ -1,0 +1,61 @@
+#include "worksheet/zoned_line_writer.h"
+
+#include "worksheet/utf8.h"
+#include "worksheet/windows1253.h"
+
+#include <optional>
+#include <string>
+
+namespace worksheet {
+
+namespace {
+
+constexpr bool isControl(char32_t character) {
+    return character < 0x20 || character == 0x7F;
+}
+
+} // namespace
+
+void ZonedLineWriter::print(std::span<const Element> statement) {
+    std::string bytes;
+    for (const Element& element : statement) {
+        appendEncoded(element.text, bytes);
+        switch (element.separator) {
+        case Separator::Semicolon:
+            break;
+        case Separator::Comma: {
+            // Always to the next zone start past the current column: a comma met exactly at a
+            // zone start pads a whole zone.
+            const std::size_t padding = kZoneWidth - m_column % kZoneWidth;
+            bytes.append(padding, ' ');
+            m_column += padding;
+            break;
+        }
+        case Separator::EndOfLine:
+            bytes += "\r\n";
+            m_column = 0;
+            break;
+        }
+    }
+    m_sink.write(bytes);
+}
+
+void ZonedLineWriter::appendEncoded(std::string_view utf8, std::string& out) {
+    while (!utf8.empty()) {
+        const Utf8Character character = decodeUtf8(utf8);
+        utf8.remove_prefix(character.length);
+
+        std::optional<unsigned char> byte;
+        if (character.valid && !isControl(character.codePoint)) {
+            byte = windows1253Byte(character.codePoint);
+        }
+        if (!byte) {
+            byte = '?';
+            ++m_replaced;
+        }
+        out += static_cast<char>(*byte);
+        ++m_column;
+    }
+}
+
+} // namespace worksheet

@@ -1,0 +1,65 @@
+#pragma once
+
+// Writes plain text as a sequence of print statements, the way the worksheet is laid out.
+//
+// A statement is a list of elements, each an optional text item followed by a separator that
+// says where the next item goes: directly after it (semicolon), at the start of the next
+// 14-column print zone (comma), or on a new line (end of line). A statement that ends in a
+// semicolon or comma leaves the line open for the next statement to continue.
+//
+// Text is given as UTF-8 and written in Windows-1253, one byte per character, with CR LF line
+// ends and no byte-order mark, so the column count is also the byte count of the line. What
+// cannot be written as one byte of a line is written as one "?" and counted: a character the
+// code page lacks, a malformed UTF-8 sequence, and a control character (a line break pasted
+// into an item would otherwise break the worksheet's lines).
+
+#include "worksheet/byte_sink.h"
+
+#include <cstddef>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+
+namespace worksheet {
+
+enum class Separator {
+    Semicolon, // nothing between this item and the next
+    Comma,     // spaces up to the start of the next print zone
+    EndOfLine, // carriage return and line feed
+};
+
+struct Element {
+    // A bare separator, an element without text.
+    constexpr Element(Separator separator) : separator(separator) {} // NOLINT: reads as notation
+    constexpr Element(std::string_view text, Separator separator)
+        : text(text), separator(separator) {}
+
+    std::string_view text;
+    Separator separator;
+};
+
+class ZonedLineWriter {
+public:
+    static constexpr std::size_t kZoneWidth = 14;
+
+    explicit ZonedLineWriter(ByteSink& sink) : m_sink(sink) {}
+
+    void print(std::span<const Element> statement);
+    void print(std::initializer_list<Element> statement) {
+        print(std::span(statement.begin(), statement.size()));
+    }
+
+    // Characters written since the last line end.
+    std::size_t column() const { return m_column; }
+    // How many characters were written as "?" because they could not be written as themselves.
+    std::size_t replacedCount() const { return m_replaced; }
+
+private:
+    void appendEncoded(std::string_view utf8, std::string& out);
+
+    ByteSink& m_sink;
+    std::size_t m_column = 0;
+    std::size_t m_replaced = 0;
+};
+
+} // namespace worksheet
