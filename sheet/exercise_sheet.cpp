@@ -4,7 +4,9 @@
 #include "numerals/ordinal_composer.h"
 #include "sheet/messages.h"
 #include "sheet/number_text.h"
+#include "worksheet/worksheet_writer.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -99,6 +101,27 @@ void ExerciseSheet::eraseAll() {
             m_view.showText({r, column}, {});
         }
     }
+}
+
+void ExerciseSheet::writeWorksheet(std::span<const std::filesystem::path> folders) {
+    std::vector<worksheet::WorksheetRow> rows;
+    for (const ExerciseRow& row : m_rows) {
+        rows.push_back({row.number, row.ordinal, row.cardinal});
+    }
+
+    std::vector<worksheet::SaveOutcome> failed;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        if (std::find(folders.begin(), folders.begin() + i, folders[i]) != folders.begin() + i) {
+            continue; // already tried
+        }
+        worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folders[i]);
+        if (outcome.saved()) {
+            m_view.showMessage(worksheetSaved(outcome, failed));
+            return;
+        }
+        failed.push_back(std::move(outcome));
+    }
+    m_view.showMessage(worksheetNotSaved(failed));
 }
 
 void ExerciseSheet::mouseMovedOverSurface() {

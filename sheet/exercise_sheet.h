@@ -11,6 +11,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,9 @@ public:
     void convertToCardinals();
     // Click on Command3: all 21 boxes emptied, number boxes first, then ordinal, then cardinal.
     void eraseAll();
+    // Click on Command4: the worksheet of the rows as they stand, as numbers.txt in the first
+    // of the folders that can be written (the program's own, then the user's documents).
+    void writeWorksheet(std::span<const std::filesystem::path> folders);
 
     // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
     // the signs and punctuation from "!" to "/", and control characters (Backspace, the

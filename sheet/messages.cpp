@@ -1,6 +1,8 @@
 #include "sheet/messages.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace sheet {
 
@@ -31,6 +33,53 @@ std::string_view reason(Refusal refusal) {
     return {};
 }
 
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+// The system's reason, after a Greek explanation where there is a plain one.
+std::string explained(std::error_code error) {
+    std::string_view greek;
+    if (error == std::errc::no_such_file_or_directory) {
+        greek = "ο φάκελος δεν υπάρχει";
+    } else if (error == std::errc::not_a_directory) {
+        greek = "μέρος της διαδρομής δεν είναι φάκελος";
+    } else if (error == std::errc::is_a_directory) {
+        greek = "υπάρχει ήδη φάκελος με το όνομα numbers.txt";
+    } else if (error == std::errc::permission_denied ||
+               error == std::errc::operation_not_permitted) {
+        greek = "δεν επιτρέπεται η εγγραφή εκεί";
+    } else if (error == std::errc::read_only_file_system) {
+        greek = "ο δίσκος δέχεται μόνο ανάγνωση";
+    } else if (error == std::errc::no_space_on_device) {
+        greek = "δεν υπάρχει αρκετός χώρος στον δίσκο";
+    } else if (error == std::errc::file_too_large) {
+        greek = "το αρχείο ξεπερνά το επιτρεπόμενο μέγεθος";
+    } else if (error == std::errc::filename_too_long) {
+        greek = "η διαδρομή είναι πολύ μεγάλη";
+    }
+#ifdef _WIN32
+    // ERROR_SHARING_VIOLATION and ERROR_LOCK_VIOLATION: a word processor holds the file open.
+    if (error.category() == std::system_category() &&
+        (error.value() == 32 || error.value() == 33)) {
+        greek = "το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· κλείστε το και δοκιμάστε ξανά";
+    }
+#endif
+    const std::string system = error.message();
+    return greek.empty() ? system : std::string(greek) + " (" + system + ")";
+}
+
+std::string whyNotWritten(std::span<const worksheet::SaveOutcome> failed) {
+    std::string text;
+    for (const worksheet::SaveOutcome& outcome : failed) {
+        text += text.empty() ? "" : "\n";
+        text += "Δεν ήταν δυνατό να γραφτεί το «" + utf8(outcome.file) +
+                "»: " + explained(outcome.error) + ".";
+    }
+    return text;
+}
+
 } // namespace
 
 Message conversionReport(std::span<const RefusedNumber> refused) {
@@ -43,6 +92,32 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
     }
     text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό από 0 έως 29999.";
     return {Message::Kind::Warning, std::move(text)};
+}
+
+Message worksheetSaved(const worksheet::SaveOutcome& saved,
+                       std::span<const worksheet::SaveOutcome> failed) {
+    // In the program's folder the file is named by its name alone; anywhere else by its full
+    // path, so the teacher can find it.
+    const std::string file =
+        failed.empty() ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
+    std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
+                       " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+    if (!failed.empty()) {
+        text += "\n\n" + whyNotWritten(failed);
+    }
+    if (saved.replacedCharacters == 1) {
+        text += "\n\nΠροσοχή: 1 χαρακτήρας δεν υπάρχει στην ελληνική κωδικοσελίδα "
+                "Windows-1253 και γράφτηκε ως «?».";
+    } else if (saved.replacedCharacters > 1) {
+        text += "\n\nΠροσοχή: " + std::to_string(saved.replacedCharacters) +
+                " χαρακτήρες δεν υπάρχουν στην ελληνική κωδικοσελίδα Windows-1253 και "
+                "γράφτηκαν ως «?».";
+    }
+    return {Message::Kind::Plain, std::move(text)};
+}
+
+Message worksheetNotSaved(std::span<const worksheet::SaveOutcome> failed) {
+    return {Message::Kind::Warning, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + whyNotWritten(failed)};
 }
 
 } // namespace sheet

@@ -3,6 +3,7 @@
 // Every message the exercise sheet shows, in Greek.
 
 #include "sheet/sheet_view.h"
+#include "worksheet/worksheet_writer.h"
 
 #include <cstddef>
 #include <span>
@@ -21,5 +22,13 @@ struct RefusedNumber {
 
 // One warning naming each refused row, its text and what the boxes accept.
 Message conversionReport(std::span<const RefusedNumber> refused);
+
+// The worksheet is ready: where to find it, why it is not in the first folder tried (failed
+// holds the folders tried before), and how many characters were written as "?".
+Message worksheetSaved(const worksheet::SaveOutcome& saved,
+                       std::span<const worksheet::SaveOutcome> failed);
+
+// No folder took the worksheet: each file tried, with the reason.
+Message worksheetNotSaved(std::span<const worksheet::SaveOutcome> failed);
 
 } // namespace sheet
