@@ -1,25 +1,32 @@
-// A stand-in for the program until its window exists: converts the form's sample numbers.
-#include "sheet/exercise_sheet.h"
+// Opens the exercise form.
 
-#include <iostream>
+#include "ui/form1takt.h"
+
+#include <filesystem>
+#include <vector>
+
+#include <QApplication>
+#include <QStandardPaths>
 
 namespace {
 
-class ConsoleView final : public sheet::SheetView {
-public:
-    void showText(sheet::BoxId box, const std::string& text) override {
-        std::cout << sheet::boxName(box) << ": " << text << '\n';
-    }
-    void showStrRomanEnabled(bool) override {}
-    void showCommand1Look(const sheet::ButtonLook&) override {}
-    void showMessage(const sheet::Message& message) override { std::cout << message.text << '\n'; }
-};
+std::filesystem::path path(const QString& folder) {
+    return std::filesystem::path(folder.toStdU16String());
+}
 
 } // namespace
 
-int main() {
-    ConsoleView view;
-    sheet::ExerciseSheet sheet(view);
-    sheet.convertToOrdinals();
-    sheet.convertToCardinals();
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+
+    // The worksheet goes beside the program; where that folder cannot be written (an
+    // installed program's usually cannot), into the user's documents.
+    const std::vector<std::filesystem::path> worksheetFolders{
+        path(QCoreApplication::applicationDirPath()),
+        path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+    };
+    ui::Form1takt form(worksheetFolders);
+    form.centreOnScreen();
+    form.show();
+    return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 #
 #   tools/setup-debian.sh GROUP...
 #
-# Groups: build (compiler and CMake), window (Qt and a font that covers Greek),
+# Groups: build (compiler and CMake), window (Qt, and a font with Greek that fits the form),
 # tests (GoogleTest, Google Benchmark and ICU, the benchmark's yardstick).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
@@ -12,7 +12,7 @@ packages=""
 for group in "$@"; do
     case "$group" in
     build) packages="$packages cmake g++ make" ;;
-    window) packages="$packages qt6-base-dev fonts-dejavu-core" ;;
+    window) packages="$packages qt6-base-dev fonts-liberation2" ;;
     tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2

@@ -1,0 +1,355 @@
+#include "form_fixture.h"
+#include "ui/face_button.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+enum class Kind { Box, FaceButton, PushButton, Label };
+
+struct Expected {
+    std::string name;
+    Kind kind;
+    QRect pixels;
+    QString text;
+    std::optional<QColor> background; // a box's base or a button's face
+    std::optional<QColor> foreground;
+    double points;
+    bool bold;
+    bool enabled;
+    QString accessibleName;
+};
+
+const QColor kPaleYellow(255, 255, 128);
+
+// The form as designed, in pixels at 96 dots per inch (15 twips a pixel).
+std::vector<Expected> designedControls() {
+    const QStringList numbers{"1001", "156", "67", "466", "78", "23", "765"};
+    std::vector<Expected> controls;
+    for (int r = 0; r < 7; ++r) {
+        const std::string suffix = r == 0 ? "" : std::to_string(r);
+        const QString nth = QString::number(r + 1);
+        const int top = 48 + 32 * r;
+        if (r == 0) {
+            controls.push_back({"intnumber",
+                                Kind::Box,
+                                {64, top, 81, 25},
+                                numbers[r],
+                                kPaleYellow,
+                                QColor(0, 0, 255),
+                                9.75,
+                                false,
+                                true,
+                                "Αριθμός 1"});
+            controls.push_back({"strRoman",
+                                Kind::Box,
+                                {208, top, 193, 24},
+                                "",
+                                kPaleYellow,
+                                QColor(255, 0, 0),
+                                9.75,
+                                true,
+                                false,
+                                "Τακτικό αριθμητικό 1"});
+            controls.push_back({"strgreek",
+                                Kind::Box,
+                                {416, top, 201, 25},
+                                "",
+                                kPaleYellow,
+                                QColor(0, 0, 192),
+                                9.75,
+                                true,
+                                true,
+                                "Απόλυτο αριθμητικό 1"});
+            continue;
+        }
+        controls.push_back({"intnumber" + suffix,
+                            Kind::Box,
+                            {64, top, 81, 25},
+                            numbers[r],
+                            {},
+                            {},
+                            8.25,
+                            false,
+                            true,
+                            "Αριθμός " + nth});
+        controls.push_back({"strRoman" + suffix,
+                            Kind::Box,
+                            {208, top, 193, 25},
+                            "",
+                            {},
+                            {},
+                            8.25,
+                            false,
+                            true,
+                            "Τακτικό αριθμητικό " + nth});
+        controls.push_back({"strgreek" + suffix,
+                            Kind::Box,
+                            {416, top, 201, 25},
+                            "",
+                            {},
+                            {},
+                            8.25,
+                            false,
+                            true,
+                            "Απόλυτο αριθμητικό " + nth});
+    }
+    const QString ordinal = "Μετατροπή αριθμών σε τακτικά αριθμητικά";
+    const QString cardinal = "Μετατροπή αριθμών σε απόλυτα αριθμητικά";
+    controls.push_back({"Command1",
+                        Kind::FaceButton,
+                        {64, 328, 89, 65},
+                        ordinal,
+                        QColor(255, 255, 0),
+                        {},
+                        8.25,
+                        false,
+                        true,
+                        ordinal});
+    controls.push_back({"Command2",
+                        Kind::FaceButton,
+                        {160, 328, 81, 65},
+                        cardinal,
+                        QColor(255, 0, 0),
+                        {},
+                        8.25,
+                        false,
+                        true,
+                        cardinal});
+    controls.push_back({"Command3",
+                        Kind::FaceButton,
+                        {16, 328, 41, 65},
+                        "",
+                        {},
+                        {},
+                        8.25,
+                        false,
+                        true,
+                        "Σβήσιμο"});
+    controls.push_back({"Command4",
+                        Kind::PushButton,
+                        {496, 296, 113, 25},
+                        "Φύλλο εργασίας",
+                        {},
+                        {},
+                        8.25,
+                        false,
+                        true,
+                        "Φύλλο εργασίας"});
+    controls.push_back({"Label1",
+                        Kind::Label,
+                        {8, 8, 241, 25},
+                        "Γράψε αριθμό μέχρι το 29999",
+                        {},
+                        QColor(0, 128, 128),
+                        9.75,
+                        true,
+                        true,
+                        ""});
+    controls.push_back({"Label2",
+                        Kind::Label,
+                        {240, 24, 161, 25},
+                        "Τακτικά αριθμητικά ",
+                        {},
+                        QColor(0, 128, 128),
+                        8.25,
+                        true,
+                        true,
+                        ""});
+    controls.push_back({"Label3",
+                        Kind::Label,
+                        {472, 16, 137, 25},
+                        "Απόλυτα αριθμητικά",
+                        {},
+                        QColor(0, 128, 0),
+                        8.25,
+                        true,
+                        true,
+                        ""});
+    controls.push_back({"Label4",
+                        Kind::Label,
+                        {56, 288, 153, 32},
+                        "TRELOVANDIKA®\n\n",
+                        {},
+                        QColor(128, 128, 0),
+                        13.5,
+                        false,
+                        true,
+                        ""});
+    return controls;
+}
+
+using LayoutTest = FormTest;
+
+TEST_F(LayoutTest, TheWindowIsTheDesignedForm) {
+    EXPECT_EQ(form->objectName(), "Form1takt");
+    EXPECT_EQ(form->windowTitle(), "Τακτικά και απόλυτα αριθμητικά" + QString(12, ' '));
+    EXPECT_EQ(form->size(), QSize(645, 412));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the client area is fixed";
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 8.25);
+    EXPECT_FALSE(form->font().bold());
+    EXPECT_TRUE(form->windowIcon().isNull() ||
+                form->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey())
+        << "the window has no icon of its own";
+}
+
+TEST_F(LayoutTest, ItHoldsTheDesignedControlsAndNothingElse) {
+    std::vector<std::string> expected;
+    for (const Expected& c : designedControls()) {
+        expected.push_back(c.name);
+    }
+    std::vector<std::string> shown;
+    for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(child->isVisible()) << child->objectName().toStdString();
+        shown.push_back(child->objectName().toStdString());
+    }
+    std::sort(expected.begin(), expected.end());
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(LayoutTest, EveryControlHasItsDesignedPlaceTextColoursFontAndState) {
+    for (const Expected& c : designedControls()) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = control(c.name.c_str());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), c.pixels);
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), c.points);
+        EXPECT_EQ(widget->font().bold(), c.bold);
+        EXPECT_EQ(widget->isEnabled(), c.enabled);
+        EXPECT_FALSE(widget->font().italic() || widget->font().underline() ||
+                     widget->font().strikeOut());
+        if (!c.accessibleName.isEmpty()) {
+            EXPECT_EQ(widget->accessibleName(), c.accessibleName);
+        }
+
+        switch (c.kind) {
+        case Kind::Box: {
+            auto* box = qobject_cast<QLineEdit*>(widget);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), c.text);
+            EXPECT_TRUE(box->hasFrame());
+            EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+            EXPECT_EQ(box->echoMode(), QLineEdit::Normal);
+            EXPECT_TRUE(box->inputMask().isEmpty());
+            EXPECT_EQ(box->maxLength(),
+                      c.name == "intnumber" ? 5 : std::numeric_limits<int>::max());
+            if (c.background) {
+                EXPECT_EQ(box->palette().color(QPalette::Base), *c.background);
+            }
+            if (c.foreground) {
+                EXPECT_EQ(box->palette().color(QPalette::Active, QPalette::Text), *c.foreground);
+            }
+            break;
+        }
+        case Kind::FaceButton: {
+            auto* button = qobject_cast<FaceButton*>(widget);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->text(), c.text);
+            EXPECT_EQ(button->face(),
+                      c.background.value_or(button->palette().color(QPalette::Button)));
+            break;
+        }
+        case Kind::PushButton: {
+            auto* button = qobject_cast<QPushButton*>(widget);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->text(), c.text);
+            break;
+        }
+        case Kind::Label: {
+            auto* label = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), c.text);
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), *c.foreground);
+            EXPECT_FALSE(label->autoFillBackground()) << "labels draw on the window's silver";
+            EXPECT_EQ(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
+            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+            break;
+        }
+        }
+    }
+}
+
+TEST_F(LayoutTest, TheEraseButtonShowsOnlyItsMagnetWithATip) {
+    auto* erase = control<FaceButton>("Command3");
+    EXPECT_TRUE(erase->text().isEmpty());
+    EXPECT_EQ(erase->toolTip(), "Σβήσιμο");
+    const QList<QSize> sizes = erase->icon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    const QImage picture = erase->icon().pixmap(QSize(32, 32)).toImage();
+    EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0) << "a transparent ground";
+    EXPECT_EQ(picture.pixelColor(8, 14), QColor(255, 0, 0)) << "a red magnet";
+}
+
+// Where a caption is drawn, with the fonts that were actually found on this machine.
+TEST_F(LayoutTest, EveryCaptionFitsItsControl) {
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
+        SCOPED_TRACE(name);
+        const auto* label = control<QLabel>(name);
+        const QFontMetrics metrics(label->font());
+        const QString firstLine = label->text().section('\n', 0, 0);
+        EXPECT_LE(metrics.horizontalAdvance(firstLine), label->contentsRect().width());
+        EXPECT_LE(metrics.height(), label->contentsRect().height());
+    }
+
+    const auto captionFits = [](const FaceButton* button) {
+        const QRect room = button->captionRect();
+        const QFontMetrics metrics(button->font());
+        const QRect needed = metrics.boundingRect(room, FaceButton::kCaptionFlags, button->text());
+        EXPECT_TRUE(room.contains(needed)) << "needs " << needed.width() << "x" << needed.height()
+                                           << ", has " << room.width() << "x" << room.height();
+        for (const QString& word : button->text().split(' ')) {
+            EXPECT_LE(metrics.horizontalAdvance(word), room.width()) << word.toStdString();
+        }
+    };
+    for (const char* name : {"Command1", "Command2"}) {
+        SCOPED_TRACE(name);
+        captionFits(control<FaceButton>(name));
+    }
+    {
+        SCOPED_TRACE("Command1 in its hover look");
+        QTest::mouseMove(form.get(), QPoint(300, 400));
+        auto* command1 = control<FaceButton>("Command1");
+        ASSERT_DOUBLE_EQ(command1->font().pointSizeF(), 10.0);
+        captionFits(command1);
+    }
+
+    const auto* worksheet = control<QPushButton>("Command4");
+    EXPECT_LT(QFontMetrics(worksheet->font()).horizontalAdvance(worksheet->text()),
+              worksheet->width() - 8);
+
+    // The boxes of the first row have a larger font; their text must not be cut off either.
+    for (const char* name : {"intnumber", "strRoman", "strgreek", "intnumber1"}) {
+        SCOPED_TRACE(name);
+        const auto* box = control<QLineEdit>(name);
+        EXPECT_LE(QFontMetrics(box->font()).height(), box->height() - 4);
+    }
+}
+
+TEST_F(LayoutTest, ButtonsAndBoxesHaveGreekNamesForScreenReaders) {
+    for (QWidget* widget : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLabel*>(widget) != nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(widget->objectName().toStdString());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+        EXPECT_EQ(accessible->text(QAccessible::Name), widget->accessibleName());
+    }
+}
+
+} // namespace
+} // namespace ui

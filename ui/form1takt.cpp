@@ -1,0 +1,308 @@
+#include "ui/form1takt.h"
+
+#include "ui/face_button.h"
+#include "ui/form_layout.h"
+
+#include <limits>
+#include <utility>
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+QString qt(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QColor qt(sheet::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+QRect pixelRect(const TwipsRect& place) {
+    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
+
+// The designer's face where the system has it, else a sans-serif face that covers Greek:
+// Liberation Sans has Arial's metrics, close to the designer's, so every caption fits its
+// control; DejaVu Sans is wider and only the last resort. The face is chosen once, so each font
+// is looked up by one family rather than by failing through the list every time.
+QString formFamily() {
+    static const QString family = [] {
+        for (const QString& candidate :
+             {qt(kFontFace), QStringLiteral("Microsoft Sans Serif"),
+              QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(candidate)) {
+                return candidate;
+            }
+        }
+        return QString(); // the system's default face
+    }();
+    return family;
+}
+
+QFont formFont(const FontSpec& spec) {
+    QFont font(formFamily());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+sheet::BoxId boxOf(std::string_view name) {
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const auto column :
+             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+            if (sheet::boxName({r, column}) == name) {
+                return {r, column};
+            }
+        }
+    }
+    throw std::logic_error("the form has no box named " + std::string(name));
+}
+
+QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    // Qt's own default is 32767 characters; only intnumber has a limit.
+    box->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
+    QPalette colours = box->palette();
+    if (spec.background) {
+        colours.setColor(QPalette::Base, qt(*spec.background));
+    }
+    if (spec.foreground) {
+        colours.setColor(QPalette::Active, QPalette::Text, qt(*spec.foreground));
+        colours.setColor(QPalette::Inactive, QPalette::Text, qt(*spec.foreground));
+    }
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    box->setPalette(colours);
+    return box;
+}
+
+QWidget* makeFaceButton(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new FaceButton(parent);
+    button->setText(qt(spec.caption));
+    if (spec.background) {
+        button->setFace(qt(*spec.background));
+    }
+    if (spec.kind == PictureButton) {
+        QIcon picture;
+        picture.addFile(QStringLiteral(":/ui/icons/magnet-16.xpm"), QSize(16, 16));
+        picture.addFile(QStringLiteral(":/ui/icons/magnet-32.xpm"), QSize(32, 32));
+        button->setIcon(picture);
+        button->setIconSize(QSize(32, 32));
+    }
+    return button;
+}
+
+QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    // Drawn from the top, so the line breaks that end a caption only add empty lines below.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(qt(spec.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, qt(spec.foreground.value_or(sheet::Rgb{0, 0, 0})));
+    label->setPalette(colours);
+    return label;
+}
+
+QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
+    switch (spec.kind) {
+    case TextBox:
+        return makeTextBox(spec, parent);
+    case GraphicalButton:
+    case PictureButton:
+        return makeFaceButton(spec, parent);
+    case StandardButton:
+        return new QPushButton(qt(spec.caption), parent);
+    case Label:
+        break;
+    }
+    return makeLabel(spec, parent);
+}
+
+} // namespace
+
+Form1takt::Form1takt(std::vector<std::filesystem::path> worksheetFolders, QWidget* parent)
+    : QWidget(parent), m_worksheetFolders(std::move(worksheetFolders)), m_sheet(*this) {
+    setObjectName(qt(kForm.name));
+    setWindowTitle(qt(kForm.caption));
+    setFixedSize(pixels(kForm.clientWidth), pixels(kForm.clientHeight));
+    setFont(formFont(kForm.font));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, qt(kForm.background));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+
+    buildControls();
+    showSheetState();
+    connectControls();
+}
+
+void Form1takt::buildControls() {
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : kControls) {
+        QWidget* control = makeControl(spec, this);
+        control->setObjectName(qt(spec.name));
+        control->setGeometry(pixelRect(spec.place));
+        // A control in the window's font inherits it; setting it again would lay it out twice.
+        if (spec.font.points != kWindowFont.points || spec.font.bold != kWindowFont.bold) {
+            control->setFont(formFont(spec.font));
+        }
+        if (!spec.toolTip.empty()) {
+            control->setToolTip(qt(spec.toolTip));
+        }
+        if (spec.kind != Label) {
+            const std::string_view name = !spec.accessibleName.empty() ? spec.accessibleName
+                                          : !spec.caption.empty()      ? spec.caption
+                                                                       : spec.toolTip;
+            control->setAccessibleName(qt(name));
+            // The table lists the controls in focus order.
+            if (previous != nullptr) {
+                setTabOrder(previous, control);
+            }
+            previous = control;
+        }
+        if (spec.kind == TextBox) {
+            const sheet::BoxId id = boxOf(spec.name);
+            m_boxes[id.row][static_cast<std::size_t>(id.column)] = static_cast<QLineEdit*>(control);
+        }
+    }
+    m_command1 = findChild<FaceButton*>(QStringLiteral("Command1"));
+    box({0, sheet::Column::Number})->installEventFilter(this);
+    box({0, sheet::Column::Number})->setFocus();
+}
+
+void Form1takt::showSheetState() {
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const auto column :
+             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+            showText({r, column}, m_sheet.text({r, column}));
+        }
+    }
+    showStrRomanEnabled(m_sheet.strRomanEnabled());
+    showCommand1Look(m_sheet.command1Look());
+}
+
+void Form1takt::connectControls() {
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const auto column :
+             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+            const sheet::BoxId id{r, column};
+            // Only the user's edits are forwarded; the sheet's own changes come from it.
+            connect(box(id), &QLineEdit::textEdited, this, [this, id](const QString& text) {
+                m_sheet.setText(id, text.normalized(QString::NormalizationForm_C).toStdString());
+            });
+        }
+    }
+    const auto button = [this](const char* name) {
+        return findChild<QAbstractButton*>(QLatin1String(name));
+    };
+    connect(button("Command1"), &QAbstractButton::clicked, this,
+            [this] { m_sheet.convertToOrdinals(); });
+    connect(button("Command2"), &QAbstractButton::clicked, this,
+            [this] { m_sheet.convertToCardinals(); });
+    connect(button("Command3"), &QAbstractButton::clicked, this, [this] { m_sheet.eraseAll(); });
+    connect(button("Command4"), &QAbstractButton::clicked, this,
+            [this] { m_sheet.writeWorksheet(m_worksheetFolders); });
+}
+
+QLineEdit* Form1takt::box(sheet::BoxId id) const {
+    return m_boxes.at(id.row).at(static_cast<std::size_t>(id.column));
+}
+
+void Form1takt::centreOnScreen() {
+    const QScreen* display = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (display == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(display->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1takt::mouseMoveEvent(QMouseEvent* event) {
+    // A move over a control reaches the window too when the control does not take it; only
+    // moves over the window's own surface count.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        m_sheet.mouseMovedOverSurface();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form1takt::eventFilter(QObject* watched, QEvent* event) {
+    const auto accepts = [](const QString& typed) {
+        const QList<uint> characters = typed.toUcs4();
+        return std::all_of(characters.begin(), characters.end(), [](uint c) {
+            return sheet::ExerciseSheet::acceptsTypedCharacter(static_cast<char32_t>(c));
+        });
+    };
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The clipboard and editing shortcuts are not typed characters: a paste is not filtered.
+        const bool shortcut =
+            key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Copy) ||
+            key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Undo) ||
+            key->matches(QKeySequence::Redo) || key->matches(QKeySequence::SelectAll);
+        if (!shortcut && !accepts(key->text())) {
+            return true; // discarded before it is inserted
+        }
+    } else if (event->type() == QEvent::InputMethod) {
+        // Characters composed through an input method, a dead key or compose are typed too.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        QString kept;
+        for (const uint c : input->commitString().toUcs4()) {
+            if (sheet::ExerciseSheet::acceptsTypedCharacter(static_cast<char32_t>(c))) {
+                kept.append(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1));
+            }
+        }
+        if (kept != input->commitString()) {
+            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1takt::showText(sheet::BoxId id, const std::string& text) {
+    // Setting a box's text resets its cursor and undo history, so only a change is shown. A
+    // numeral longer than its box is shown from its beginning, the way it is read.
+    QLineEdit* shown = box(id);
+    const QString newText = QString::fromStdString(text);
+    if (shown->text() != newText) {
+        shown->setText(newText);
+        shown->setCursorPosition(0);
+    }
+}
+
+void Form1takt::showStrRomanEnabled(bool enabled) {
+    box({0, sheet::Column::Ordinal})->setEnabled(enabled);
+}
+
+void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
+    m_command1->setFace(qt(look.face));
+    QFont font = m_command1->font();
+    font.setPointSizeF(look.captionPoints);
+    m_command1->setFont(font);
+}
+
+void Form1takt::showMessage(const sheet::Message& message) {
+    const QMessageBox::Icon icon =
+        message.kind == sheet::Message::Kind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, windowTitle(), QString::fromStdString(message.text), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+} // namespace ui

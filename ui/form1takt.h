@@ -1,0 +1,55 @@
+#pragma once
+
+// The program's one window, built from the form's table of controls and bound to the exercise
+// sheet: it forwards the user's edits, clicks, key presses and mouse moves to the sheet and
+// shows what the sheet reports back. It keeps no state of its own.
+
+#include "sheet/exercise_sheet.h"
+#include "sheet/sheet_view.h"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace ui {
+
+class FaceButton;
+
+class Form1takt final : public QWidget, private sheet::SheetView {
+    Q_OBJECT
+
+public:
+    // worksheetFolders: where the worksheet may be written, in order of preference (the
+    // program's folder, then the user's documents).
+    explicit Form1takt(std::vector<std::filesystem::path> worksheetFolders,
+                       QWidget* parent = nullptr);
+
+    // Places the window in the middle of its screen's available area.
+    void centreOnScreen();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void showSheetState();
+    QLineEdit* box(sheet::BoxId box) const;
+
+    void showText(sheet::BoxId box, const std::string& text) override;
+    void showStrRomanEnabled(bool enabled) override;
+    void showCommand1Look(const sheet::ButtonLook& look) override;
+    void showMessage(const sheet::Message& message) override;
+
+    std::vector<std::filesystem::path> m_worksheetFolders;
+    sheet::ExerciseSheet m_sheet;
+    std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};
+    FaceButton* m_command1 = nullptr;
+};
+
+} // namespace ui

@@ -1,0 +1,165 @@
+#pragma once
+
+// The exercise form as its designer drew it: every control of the window, one row each, with
+// its name, kind, place and size, caption, colours and font. The window is built by a loop over
+// this table; the behaviour behind the controls is the sheet's.
+//
+// Lengths are in twips, 1/1440 inch: at 96 dots per inch, 15 twips make one pixel, and every
+// length here is a whole number of pixels. The controls are listed in the form's keyboard
+// focus order; labels, which take no focus, come last.
+
+#include "sheet/exercise_sheet.h"
+#include "sheet/sheet_view.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// The designer's face; where it is missing, a sans-serif face that covers Greek stands in.
+inline constexpr std::string_view kFontFace = "MS Sans Serif";
+
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+enum class ControlKind {
+    TextBox,
+    GraphicalButton, // face painted in its own colour, caption centred and wrapped
+    PictureButton,   // a graphical button that shows only its picture
+    StandardButton,  // the platform's usual push button
+    Label,           // text drawn straight on the window's background
+};
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A point size and weight; the face is always the window's.
+struct FontSpec {
+    double points;
+    bool bold;
+};
+
+struct FormSpec {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth; // twips
+    int clientHeight;
+    sheet::Rgb background;
+    FontSpec font;
+};
+
+inline constexpr FormSpec kForm{
+    "Form1takt",
+    "Τακτικά και απόλυτα αριθμητικά            ", // the designer's twelve trailing spaces
+    9675,
+    6180,
+    {192, 192, 192},
+    {8.25, false},
+};
+
+inline constexpr FontSpec kWindowFont = kForm.font;
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    TwipsRect place;
+    std::string_view caption = {};
+    std::optional<sheet::Rgb> background =
+        {}; // a box's background or a button's face; none: standard
+    std::optional<sheet::Rgb> foreground = {}; // text colour; none: standard
+    FontSpec font = kWindowFont;
+    std::string_view accessibleName = {}; // none: the caption, or else the tool tip
+    std::string_view toolTip = {};
+    int maxLength = 0; // characters the user may enter into a text box; 0: no limit
+};
+
+inline constexpr sheet::Rgb kPaleYellow{255, 255, 128};
+inline constexpr sheet::Rgb kTeal{0, 128, 128};
+
+using enum ControlKind;
+
+// clang-format off
+inline constexpr std::array<ControlSpec, 29> kControls{{
+    {.name = "intnumber", .kind = TextBox, .place = {960, 720, 1215, 375},
+     .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 255}, .font = {9.75, false},
+     .accessibleName = "Αριθμός 1", .maxLength = 5},
+    {.name = "strRoman", .kind = TextBox, .place = {3120, 720, 2895, 360}, // 360, not 375
+     .background = kPaleYellow, .foreground = sheet::Rgb{255, 0, 0}, .font = {9.75, true},
+     .accessibleName = "Τακτικό αριθμητικό 1"},
+    {.name = "Command1", .kind = GraphicalButton, .place = {960, 4920, 1335, 975},
+     .caption = "Μετατροπή αριθμών σε τακτικά αριθμητικά",
+     .background = sheet::kCommand1StartLook.face},
+    {.name = "Command2", .kind = GraphicalButton, .place = {2400, 4920, 1215, 975},
+     .caption = "Μετατροπή αριθμών σε απόλυτα αριθμητικά", .background = sheet::Rgb{255, 0, 0}},
+    {.name = "strgreek", .kind = TextBox, .place = {6240, 720, 3015, 375},
+     .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 192}, .font = {9.75, true},
+     .accessibleName = "Απόλυτο αριθμητικό 1"},
+    {.name = "Command3", .kind = PictureButton, .place = {240, 4920, 615, 975},
+     .toolTip = "Σβήσιμο"},
+    {.name = "intnumber1", .kind = TextBox, .place = {960, 1200, 1215, 375}, .accessibleName = "Αριθμός 2"},
+    {.name = "intnumber2", .kind = TextBox, .place = {960, 1680, 1215, 375}, .accessibleName = "Αριθμός 3"},
+    {.name = "intnumber3", .kind = TextBox, .place = {960, 2160, 1215, 375}, .accessibleName = "Αριθμός 4"},
+    {.name = "intnumber4", .kind = TextBox, .place = {960, 2640, 1215, 375}, .accessibleName = "Αριθμός 5"},
+    {.name = "intnumber5", .kind = TextBox, .place = {960, 3120, 1215, 375}, .accessibleName = "Αριθμός 6"},
+    {.name = "intnumber6", .kind = TextBox, .place = {960, 3600, 1215, 375}, .accessibleName = "Αριθμός 7"},
+    {.name = "strRoman1", .kind = TextBox, .place = {3120, 1200, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 2"},
+    {.name = "strRoman2", .kind = TextBox, .place = {3120, 1680, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 3"},
+    {.name = "strRoman3", .kind = TextBox, .place = {3120, 2160, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 4"},
+    {.name = "strRoman4", .kind = TextBox, .place = {3120, 2640, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 5"},
+    {.name = "strRoman5", .kind = TextBox, .place = {3120, 3120, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 6"},
+    {.name = "strRoman6", .kind = TextBox, .place = {3120, 3600, 2895, 375},
+     .accessibleName = "Τακτικό αριθμητικό 7"},
+    {.name = "strgreek1", .kind = TextBox, .place = {6240, 1200, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 2"},
+    {.name = "strgreek2", .kind = TextBox, .place = {6240, 1680, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 3"},
+    {.name = "strgreek3", .kind = TextBox, .place = {6240, 2160, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 4"},
+    {.name = "strgreek4", .kind = TextBox, .place = {6240, 2640, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 5"},
+    {.name = "strgreek5", .kind = TextBox, .place = {6240, 3120, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 6"},
+    {.name = "strgreek6", .kind = TextBox, .place = {6240, 3600, 3015, 375},
+     .accessibleName = "Απόλυτο αριθμητικό 7"},
+    {.name = "Command4", .kind = StandardButton, .place = {7440, 4440, 1695, 375},
+     .caption = "Φύλλο εργασίας"},
+    {.name = "Label1", .kind = Label, .place = {120, 120, 3615, 375},
+     .caption = "Γράψε αριθμό μέχρι το 29999", .foreground = kTeal, .font = {9.75, true}},
+    {.name = "Label2", .kind = Label, .place = {3600, 360, 2415, 375},
+     .caption = "Τακτικά αριθμητικά ", .foreground = kTeal, .font = {8.25, true}},
+    {.name = "Label3", .kind = Label, .place = {7080, 240, 2055, 375},
+     .caption = "Απόλυτα αριθμητικά", .foreground = sheet::Rgb{0, 128, 0}, .font = {8.25, true}},
+    {.name = "Label4", .kind = Label, .place = {840, 4320, 2295, 480},
+     .caption = "TRELOVANDIKA®\r\n\r\n", .foreground = sheet::Rgb{128, 128, 0},
+     .font = {13.5, false}},
+}};
+// clang-format on
+
+// Every length is a whole number of pixels at 96 dots per inch.
+constexpr bool inWholePixels() {
+    for (const ControlSpec& control : kControls) {
+        for (const int length :
+             {control.place.left, control.place.top, control.place.width, control.place.height}) {
+            if (length % kTwipsPerPixel != 0) {
+                return false;
+            }
+        }
+    }
+    return kForm.clientWidth % kTwipsPerPixel == 0 && kForm.clientHeight % kTwipsPerPixel == 0;
+}
+static_assert(inWholePixels());
+
+} // namespace ui
