@@ -4,13 +4,14 @@
 # and a few more:
 #   make screenshot   writes docs/screenshot.png, without a display
 #   make bench        runs the benchmarks
+#   make install      installs the program for the desktop (PREFIX=/usr/local)
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
-.PHONY: run test build screenshot bench clean
+.PHONY: run test build screenshot bench install clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -40,6 +41,12 @@ screenshot:
 
 bench: build
 	$(BUILD)/bench/numerals_bench
+
+install:
+	@tools/setup-debian.sh build window
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
+	cmake --install $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

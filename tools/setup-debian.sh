@@ -4,7 +4,8 @@
 #   tools/setup-debian.sh GROUP...
 #
 # Groups: build (compiler and CMake), window (Qt, and a font with Greek that fits the form),
-# tests (GoogleTest, Google Benchmark and ICU, the benchmark's yardstick).
+# tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, and the
+# desktop's validators).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -13,7 +14,7 @@ for group in "$@"; do
     case "$group" in
     build) packages="$packages cmake g++ make" ;;
     window) packages="$packages qt6-base-dev fonts-liberation2" ;;
-    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev" ;;
+    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2
