@@ -41,6 +41,7 @@ screenshot:
 
 bench: build
 	$(BUILD)/bench/numerals_bench
+	$(BUILD)/bench/startup_bench
 
 install:
 	@tools/setup-debian.sh build window

@@ -1,0 +1,17 @@
+// Starts the program's window as the program does, and ends at its first paint.
+
+#include "first_paint.h"
+#include "ui/form1takt.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    ui::Form1takt form({std::filesystem::path(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdU16String())});
+    QuitAfterFirstPaint quit(form);
+    form.centreOnScreen();
+    form.show();
+    return QApplication::exec();
+}
