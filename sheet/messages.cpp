@@ -60,10 +60,13 @@ std::string explained(std::error_code error) {
         greek = "η διαδρομή είναι πολύ μεγάλη";
     }
 #ifdef _WIN32
-    // ERROR_SHARING_VIOLATION and ERROR_LOCK_VIOLATION: a word processor holds the file open.
+    // Windows will not replace a file that a program holds open, such as a word processor
+    // showing the last worksheet: ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION or
+    // ERROR_LOCK_VIOLATION.
     if (error.category() == std::system_category() &&
-        (error.value() == 32 || error.value() == 33)) {
-        greek = "το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· κλείστε το και δοκιμάστε ξανά";
+        (error.value() == 5 || error.value() == 32 || error.value() == 33)) {
+        greek = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· αν "
+                "είναι, κλείστε το και δοκιμάστε ξανά";
     }
 #endif
     const std::string system = error.message();

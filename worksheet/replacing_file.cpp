@@ -7,6 +7,10 @@
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else
 #include <cerrno>
@@ -125,9 +129,21 @@ void ReplacingFile::commit() {
         fail("cannot flush", lastError());
     }
     closeFile();
-    if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        fail("cannot replace", lastError());
+    // Windows refuses to replace a file that another program holds open. A reader or a virus
+    // scanner lets go within moments, so the rename is tried again for a second; a word
+    // processor that keeps the file open is reported.
+    constexpr int kAttempts = 40;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(m_temporary.c_str(), m_target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            break;
+        }
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!held || attempt == kAttempts) {
+            fail("cannot replace", {static_cast<int>(error), std::system_category()});
+        }
+        Sleep(25);
     }
 #else
     if (::fsync(m_file) != 0) {

@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -143,6 +148,24 @@ TEST_F(WorksheetCommandTest, ReplacedCharactersAreCountedInTheMessage) {
         EXPECT_EQ(freshView.messages.front().text, kReady + c.note);
     }
 }
+
+#ifdef _WIN32
+// A word processor keeps the worksheet it shows open, and Windows will not replace an open
+// file: the worksheet goes to the documents instead, and the message says why.
+TEST_F(WorksheetCommandTest, AWorksheetHeldOpenOnWindowsIsWrittenToTheDocuments) {
+    const std::filesystem::path held = programFolder / "numbers.txt";
+    writeBytes(held, "the worksheet a word processor shows");
+    HANDLE open = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    write();
+    CloseHandle(open);
+
+    EXPECT_EQ(readBytes(held), "the worksheet a word processor shows");
+    EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
+    EXPECT_THAT(onlyMessage().text, HasSubstr("ανοιχτό σε άλλο πρόγραμμα"));
+}
+#endif
 
 } // namespace
 } // namespace sheet
