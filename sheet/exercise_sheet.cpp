@@ -38,8 +38,8 @@ const std::string& ExerciseSheet::text(BoxId box) const {
     return m_rows.at(box.row).*textOf(box.column);
 }
 
-std::string& ExerciseSheet::box(BoxId box) {
-    return m_rows.at(box.row).*textOf(box.column);
+std::string& ExerciseSheet::box(BoxId id) {
+    return m_rows.at(id.row).*textOf(id.column);
 }
 
 void ExerciseSheet::setText(BoxId id, std::string text) {
@@ -110,11 +110,11 @@ void ExerciseSheet::writeWorksheet(std::span<const std::filesystem::path> folder
     }
 
     std::vector<worksheet::SaveOutcome> failed;
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        if (std::find(folders.begin(), folders.begin() + i, folders[i]) != folders.begin() + i) {
+    for (auto folder = folders.begin(); folder != folders.end(); ++folder) {
+        if (std::find(folders.begin(), folder, *folder) != folder) {
             continue; // already tried
         }
-        worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folders[i]);
+        worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, *folder);
         if (outcome.saved()) {
             m_view.showMessage(worksheetSaved(outcome, failed));
             return;

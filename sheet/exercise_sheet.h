@@ -43,7 +43,7 @@ public:
     const ButtonLook& command1Look() const { return m_command1Look; }
 
     // The user changed the text of a box.
-    void setText(BoxId box, std::string text);
+    void setText(BoxId id, std::string text);
 
     // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
     void convertToOrdinals();
@@ -66,7 +66,7 @@ public:
 private:
     using Compose = std::string (*)(std::int16_t);
     void convert(Column target, Compose compose);
-    std::string& box(BoxId box);
+    std::string& box(BoxId id);
 
     SheetView& m_view;
     std::array<ExerciseRow, kRowCount> m_rows;

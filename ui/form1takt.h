@@ -39,9 +39,9 @@ private:
     void buildControls();
     void connectControls();
     void showSheetState();
-    QLineEdit* box(sheet::BoxId box) const;
+    QLineEdit* box(sheet::BoxId id) const;
 
-    void showText(sheet::BoxId box, const std::string& text) override;
+    void showText(sheet::BoxId id, const std::string& text) override;
     void showStrRomanEnabled(bool enabled) override;
     void showCommand1Look(const sheet::ButtonLook& look) override;
     void showMessage(const sheet::Message& message) override;

@@ -12,8 +12,8 @@ std::optional<unsigned char> windows1253Byte(char32_t character) {
         return std::nullopt;
     }
     // 0 marks the unassigned bytes; U+0000 is below 0x80, so it never gets here.
-    const auto found = std::find(kWindows1253UpperHalf.begin(), kWindows1253UpperHalf.end(),
-                                 static_cast<char16_t>(character));
+    const auto* const found = std::find(kWindows1253UpperHalf.begin(), kWindows1253UpperHalf.end(),
+                                        static_cast<char16_t>(character));
     if (found == kWindows1253UpperHalf.end()) {
         return std::nullopt;
     }

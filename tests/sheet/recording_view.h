@@ -11,10 +11,10 @@ namespace sheet {
 class RecordingView final : public SheetView {
 public:
     void showText(BoxId box, const std::string& text) override {
-        calls.push_back(boxName(box) + "=" + text);
+        calls.emplace_back(boxName(box) + "=" + text);
     }
     void showStrRomanEnabled(bool enabled) override {
-        calls.push_back(enabled ? "strRoman enabled" : "strRoman disabled");
+        calls.emplace_back(enabled ? "strRoman enabled" : "strRoman disabled");
     }
     void showCommand1Look(const ButtonLook& look) override { looks.push_back(look); }
     void showMessage(const Message& message) override { messages.push_back(message); }

@@ -40,6 +40,7 @@ protected:
     }
     std::vector<QString> texts(const std::vector<const char*>& names) const {
         std::vector<QString> result;
+        result.reserve(names.size());
         for (const char* name : names) {
             result.push_back(box(name)->text());
         }

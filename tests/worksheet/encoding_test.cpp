@@ -27,7 +27,10 @@ public:
     }
     Iconv(const Iconv&) = delete;
     Iconv& operator=(const Iconv&) = delete;
-    bool valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open's documented failure value is (iconv_t)-1.
+    bool valid() const {
+        return m_handle != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
 
     std::optional<std::string> convert(std::string input) {
         iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
