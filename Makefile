@@ -5,13 +5,20 @@
 #   make screenshot   writes docs/screenshot.png, without a display
 #   make bench        runs the benchmarks
 #   make install      installs the program for the desktop (PREFIX=/usr/local)
+# and the hardening checks that CI runs too:
+#   make sanitize     every test again, built with AddressSanitizer and UBSan
+#   make fuzz         each fuzz target for FUZZ_SECONDS (60) with libFuzzer
+#   make lint         clang-tidy and cppcheck
+#   make windows-test the three Qt-free layers and their tests for Windows, run under Wine
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = number_text zoned_line_writer worksheet
 
-.PHONY: run test build screenshot bench install clean
+.PHONY: run test build screenshot bench install sanitize fuzz lint windows-test clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -49,5 +56,39 @@ install:
 	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
 	cmake --install $(BUILD)
 
+sanitize:
+	@tools/setup-debian.sh build window tests
+	cmake -S . -B build-sanitize -DARITHMITIKA_SANITIZE=ON -DBUILD_TESTING=ON \
+	    -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+	cmake --build build-sanitize -j $(JOBS)
+	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+# New inputs go to build-fuzz/corpus, faults to build-fuzz/artifacts; the checked-in seeds and
+# regressions are only read.
+fuzz:
+	@tools/setup-debian.sh build fuzz
+	CXX=clang++ cmake -S . -B build-fuzz -DARITHMITIKA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	@for target in $(FUZZ_TARGETS); do \
+	    mkdir -p build-fuzz/corpus/$$target build-fuzz/artifacts; \
+	    regressions=$$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target); \
+	    echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	    build-fuzz/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build-fuzz/artifacts/$$target- \
+	        build-fuzz/corpus/$$target fuzz/corpus/$$target $$regressions || exit 1; \
+	done
+
+lint: build
+	@tools/setup-debian.sh lint
+	tools/lint.sh $(BUILD) $(JOBS)
+
+windows-test:
+	@tools/setup-debian.sh build windows
+	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	    -DARITHMITIKA_BUILD_UI=OFF -DBUILD_TESTING=ON
+	cmake --build build-windows -j $(JOBS)
+	WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+	    ctest --test-dir build-windows --output-on-failure
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz build-windows
