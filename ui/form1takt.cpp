@@ -52,11 +52,11 @@ QString formFamily() {
     return family;
 }
 
-QFont formFont(const FontSpec& spec) {
+QFont formFont(const FontDesign& design) {
     QFont font(formFamily());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     return font;
 }
 
@@ -72,30 +72,30 @@ sheet::BoxId boxOf(std::string_view name) {
     throw std::logic_error("the form has no box named " + std::string(name));
 }
 
-QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeTextBox(const ControlDesign& design, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     // Qt's own default is 32767 characters; only intnumber has a limit.
-    box->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
+    box->setMaxLength(design.maxLength > 0 ? design.maxLength : std::numeric_limits<int>::max());
     QPalette colours = box->palette();
-    if (spec.background) {
-        colours.setColor(QPalette::Base, qt(*spec.background));
+    if (design.background) {
+        colours.setColor(QPalette::Base, qt(*design.background));
     }
-    if (spec.foreground) {
-        colours.setColor(QPalette::Active, QPalette::Text, qt(*spec.foreground));
-        colours.setColor(QPalette::Inactive, QPalette::Text, qt(*spec.foreground));
+    if (design.foreground) {
+        colours.setColor(QPalette::Active, QPalette::Text, qt(*design.foreground));
+        colours.setColor(QPalette::Inactive, QPalette::Text, qt(*design.foreground));
     }
     colours.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     box->setPalette(colours);
     return box;
 }
 
-QWidget* makeFaceButton(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeFaceButton(const ControlDesign& design, QWidget* parent) {
     auto* button = new FaceButton(parent);
-    button->setText(qt(spec.caption));
-    if (spec.background) {
-        button->setFace(qt(*spec.background));
+    button->setText(qt(design.caption));
+    if (design.background) {
+        button->setFace(qt(*design.background));
     }
-    if (spec.kind == PictureButton) {
+    if (design.kind == PictureButton) {
         QIcon picture;
         picture.addFile(QStringLiteral(":/ui/icons/magnet-16.xpm"), QSize(16, 16));
         picture.addFile(QStringLiteral(":/ui/icons/magnet-32.xpm"), QSize(32, 32));
@@ -105,31 +105,31 @@ QWidget* makeFaceButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeLabel(const ControlDesign& design, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     // Drawn from the top, so the line breaks that end a caption only add empty lines below.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(qt(spec.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    label->setText(qt(design.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, qt(spec.foreground.value_or(sheet::Rgb{0, 0, 0})));
+    colours.setColor(QPalette::WindowText, qt(design.foreground.value_or(sheet::Rgb{0, 0, 0})));
     label->setPalette(colours);
     return label;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* makeControl(const ControlDesign& design, QWidget* parent) {
+    switch (design.kind) {
     case TextBox:
-        return makeTextBox(spec, parent);
+        return makeTextBox(design, parent);
     case GraphicalButton:
     case PictureButton:
-        return makeFaceButton(spec, parent);
+        return makeFaceButton(design, parent);
     case StandardButton:
-        return new QPushButton(qt(spec.caption), parent);
+        return new QPushButton(qt(design.caption), parent);
     case Label:
         break;
     }
-    return makeLabel(spec, parent);
+    return makeLabel(design, parent);
 }
 
 } // namespace
@@ -153,21 +153,21 @@ Form1takt::Form1takt(std::vector<std::filesystem::path> worksheetFolders, QWidge
 
 void Form1takt::buildControls() {
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = makeControl(spec, this);
-        control->setObjectName(qt(spec.name));
-        control->setGeometry(pixelRect(spec.place));
+    for (const ControlDesign& design : kControls) {
+        QWidget* control = makeControl(design, this);
+        control->setObjectName(qt(design.name));
+        control->setGeometry(pixelRect(design.place));
         // A control in the window's font inherits it; setting it again would lay it out twice.
-        if (spec.font.points != kWindowFont.points || spec.font.bold != kWindowFont.bold) {
-            control->setFont(formFont(spec.font));
+        if (design.font.points != kWindowFont.points || design.font.bold != kWindowFont.bold) {
+            control->setFont(formFont(design.font));
         }
-        if (!spec.toolTip.empty()) {
-            control->setToolTip(qt(spec.toolTip));
+        if (!design.toolTip.empty()) {
+            control->setToolTip(qt(design.toolTip));
         }
-        if (spec.kind != Label) {
-            const std::string_view name = !spec.accessibleName.empty() ? spec.accessibleName
-                                          : !spec.caption.empty()      ? spec.caption
-                                                                       : spec.toolTip;
+        if (design.kind != Label) {
+            const std::string_view name = !design.accessibleName.empty() ? design.accessibleName
+                                          : !design.caption.empty()      ? design.caption
+                                                                         : design.toolTip;
             control->setAccessibleName(qt(name));
             // The table lists the controls in focus order.
             if (previous != nullptr) {
@@ -175,8 +175,8 @@ void Form1takt::buildControls() {
             }
             previous = control;
         }
-        if (spec.kind == TextBox) {
-            const sheet::BoxId id = boxOf(spec.name);
+        if (design.kind == TextBox) {
+            const sheet::BoxId id = boxOf(design.name);
             m_boxes[id.row][static_cast<std::size_t>(id.column)] = static_cast<QLineEdit*>(control);
         }
     }

@@ -42,21 +42,21 @@ struct TwipsRect {
 };
 
 // A point size and weight; the face is always the window's.
-struct FontSpec {
+struct FontDesign {
     double points;
     bool bold;
 };
 
-struct FormSpec {
+struct FormDesign {
     std::string_view name;
     std::string_view caption;
     int clientWidth; // twips
     int clientHeight;
     sheet::Rgb background;
-    FontSpec font;
+    FontDesign font;
 };
 
-inline constexpr FormSpec kForm{
+inline constexpr FormDesign kForm{
     "Form1takt",
     "Τακτικά και απόλυτα αριθμητικά            ", // the designer's twelve trailing spaces
     9675,
@@ -65,9 +65,9 @@ inline constexpr FormSpec kForm{
     {8.25, false},
 };
 
-inline constexpr FontSpec kWindowFont = kForm.font;
+inline constexpr FontDesign kWindowFont = kForm.font;
 
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name;
     ControlKind kind;
     TwipsRect place;
@@ -75,7 +75,7 @@ struct ControlSpec {
     std::optional<sheet::Rgb> background =
         {}; // a box's background or a button's face; none: standard
     std::optional<sheet::Rgb> foreground = {}; // text colour; none: standard
-    FontSpec font = kWindowFont;
+    FontDesign font = kWindowFont;
     std::string_view accessibleName = {}; // none: the caption, or else the tool tip
     std::string_view toolTip = {};
     int maxLength = 0; // characters the user may enter into a text box; 0: no limit
@@ -87,7 +87,7 @@ inline constexpr sheet::Rgb kTeal{0, 128, 128};
 using enum ControlKind;
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 29> kControls{{
+inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "intnumber", .kind = TextBox, .place = {960, 720, 1215, 375},
      .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 255}, .font = {9.75, false},
      .accessibleName = "Αριθμός 1", .maxLength = 5},
@@ -150,7 +150,7 @@ inline constexpr std::array<ControlSpec, 29> kControls{{
 
 // Every length is a whole number of pixels at 96 dots per inch.
 constexpr bool inWholePixels() {
-    for (const ControlSpec& control : kControls) {
+    for (const ControlDesign& control : kControls) {
         for (const int length :
              {control.place.left, control.place.top, control.place.width, control.place.height}) {
             if (length % kTwipsPerPixel != 0) {
