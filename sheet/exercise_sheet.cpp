@@ -95,7 +95,8 @@ void ExerciseSheet::convert(Column target, Compose compose) {
 }
 
 void ExerciseSheet::eraseAll() {
-    for (const Column column : {Column::Number, Column::Ordinal, Column::Cardinal}) {
+    // Column by column: the number boxes first, then the ordinal, then the cardinal ones.
+    for (const Column column : kColumns) {
         for (std::size_t r = 0; r < kRowCount; ++r) {
             box({r, column}).clear();
             m_view.showText({r, column}, {});

@@ -5,6 +5,7 @@
 // ordinal button) and tells the window each change through this interface; the window
 // forwards the user's actions to the sheet. Neither knows how the other is built.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,6 +16,9 @@ namespace sheet {
 inline constexpr std::size_t kRowCount = 7;
 
 enum class Column { Number, Ordinal, Cardinal };
+
+// The columns from left to right.
+inline constexpr std::array<Column, 3> kColumns{Column::Number, Column::Ordinal, Column::Cardinal};
 
 struct BoxId {
     std::size_t row;

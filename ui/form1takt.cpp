@@ -3,7 +3,9 @@
 #include "ui/face_button.h"
 #include "ui/form_layout.h"
 
+#include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <utility>
 
 #include <QApplication>
@@ -62,8 +64,7 @@ QFont formFont(const FontDesign& design) {
 
 sheet::BoxId boxOf(std::string_view name) {
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const auto column :
-             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+        for (const sheet::Column column : sheet::kColumns) {
             if (sheet::boxName({r, column}) == name) {
                 return {r, column};
             }
@@ -187,8 +188,7 @@ void Form1takt::buildControls() {
 
 void Form1takt::showSheetState() {
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const auto column :
-             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+        for (const sheet::Column column : sheet::kColumns) {
             showText({r, column}, m_sheet.text({r, column}));
         }
     }
@@ -198,8 +198,7 @@ void Form1takt::showSheetState() {
 
 void Form1takt::connectControls() {
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const auto column :
-             {sheet::Column::Number, sheet::Column::Ordinal, sheet::Column::Cardinal}) {
+        for (const sheet::Column column : sheet::kColumns) {
             const sheet::BoxId id{r, column};
             // Only the user's edits are forwarded; the sheet's own changes come from it.
             connect(box(id), &QLineEdit::textEdited, this, [this, id](const QString& text) {
