@@ -182,16 +182,6 @@ TEST_F(ExerciseSheetTest, EraseEmptiesAll21BoxesInOrderAndKeepsStrRomanAsItWas) 
     }
 }
 
-TEST_F(ExerciseSheetTest, AfterEraseTheConversionsGiveEmptyAnswers) {
-    sheet.convertToOrdinals();
-    sheet.eraseAll();
-    sheet.convertToOrdinals();
-    sheet.convertToCardinals();
-    EXPECT_EQ(column(Column::Ordinal), kEmptyColumn);
-    EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
-    EXPECT_TRUE(view.messages.empty());
-}
-
 TEST_F(ExerciseSheetTest, TheFirstMouseMoveOverTheSurfaceTurnsCommand1RedForGood) {
     sheet.mouseMovedOverSurface();
     sheet.mouseMovedOverSurface();
@@ -219,15 +209,6 @@ TEST(KeyFilter, PassesDigitsSignsAndControlsAndDiscardsEverythingAboveNine) {
         SCOPED_TRACE(static_cast<unsigned>(key.character));
         EXPECT_EQ(ExerciseSheet::acceptsTypedCharacter(key.character), key.accepted);
     }
-}
-
-TEST(BoxName, NamesTheBoxesAsTheFormDoes) {
-    EXPECT_EQ(boxName({0, Column::Number}), "intnumber");
-    EXPECT_EQ(boxName({0, Column::Ordinal}), "strRoman");
-    EXPECT_EQ(boxName({0, Column::Cardinal}), "strgreek");
-    EXPECT_EQ(boxName({3, Column::Number}), "intnumber3");
-    EXPECT_EQ(boxName({5, Column::Ordinal}), "strRoman5");
-    EXPECT_EQ(boxName({6, Column::Cardinal}), "strgreek6");
 }
 
 } // namespace

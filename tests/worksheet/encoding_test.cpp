@@ -89,31 +89,6 @@ TEST(Windows1253, UnassignedBytesStayUnusedAsGlibcSays) {
 }
 #endif
 
-TEST(Windows1253, TheWorksheetsCharactersHaveTheirBytes) {
-    struct Case {
-        char32_t character;
-        int byte;
-    };
-    for (const Case& c : std::vector<Case>{{U'A', 0x41},
-                                           {U'®', 0xAE},
-                                           {U'€', 0x80},
-                                           {U'Α', 0xC1},
-                                           {U'Ω', 0xD9},
-                                           {U'ά', 0xDC},
-                                           {U'ώ', 0xFE},
-                                           {U'ς', 0xF2},
-                                           {U'ΐ', 0xC0},
-                                           {U'\u00A0', 0xA0},
-                                           {U'«', 0xAB},
-                                           {U'—', 0x97}}) {
-        SCOPED_TRACE(static_cast<unsigned>(c.character));
-        EXPECT_EQ(windows1253Byte(c.character), std::optional<unsigned char>(c.byte));
-    }
-    for (const char32_t missing : {U'é', U'ß', U'Ж', U'日', char32_t{0x10000}}) {
-        EXPECT_EQ(windows1253Byte(missing), std::nullopt) << unsigned(missing);
-    }
-}
-
 TEST(DecodeUtf8, ReadsCharactersAndCutsMalformedSequencesIntoMaximalPieces) {
     struct Case {
         const char* name;

@@ -253,18 +253,6 @@ TEST(ReplacingFile, AWriteFailingPartWayLeavesTheEarlierFileAsItWas) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"numbers.txt"});
 }
 
-TEST(ReplacingFile, NothingIsReplacedWithoutCommit) {
-    TemporaryFolder folder;
-    const std::filesystem::path file = folder.path() / "numbers.txt";
-    writeBytes(file, "earlier worksheet");
-    {
-        ReplacingFile replacing(file);
-        replacing.write("new worksheet");
-    }
-    EXPECT_EQ(readBytes(file), "earlier worksheet");
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"numbers.txt"});
-}
-
 #ifndef _WIN32
 // The system refuses writes past a file size limit, root included: a real write error.
 class FileSizeLimit {
