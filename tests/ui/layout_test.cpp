@@ -30,162 +30,38 @@ struct Expected {
     QString accessibleName;
 };
 
-const QColor kPaleYellow(255, 255, 128);
-
 // The form as designed, in pixels at 96 dots per inch (15 twips a pixel).
 std::vector<Expected> designedControls() {
-    const QStringList numbers{"1001", "156", "67", "466", "78", "23", "765"};
-    std::vector<Expected> controls;
-    for (int r = 0; r < 7; ++r) {
-        const std::string suffix = r == 0 ? "" : std::to_string(r);
-        const QString nth = QString::number(r + 1);
-        const int top = 48 + 32 * r;
-        if (r == 0) {
-            controls.push_back({"intnumber",
-                                Kind::Box,
-                                {64, top, 81, 25},
-                                numbers[r],
-                                kPaleYellow,
-                                QColor(0, 0, 255),
-                                9.75,
-                                false,
-                                true,
-                                "Αριθμός 1"});
-            controls.push_back({"strRoman",
-                                Kind::Box,
-                                {208, top, 193, 24},
-                                "",
-                                kPaleYellow,
-                                QColor(255, 0, 0),
-                                9.75,
-                                true,
-                                false,
-                                "Τακτικό αριθμητικό 1"});
-            controls.push_back({"strgreek",
-                                Kind::Box,
-                                {416, top, 201, 25},
-                                "",
-                                kPaleYellow,
-                                QColor(0, 0, 192),
-                                9.75,
-                                true,
-                                true,
-                                "Απόλυτο αριθμητικό 1"});
-            continue;
-        }
-        controls.push_back({"intnumber" + suffix,
-                            Kind::Box,
-                            {64, top, 81, 25},
-                            numbers[r],
-                            {},
-                            {},
-                            8.25,
-                            false,
-                            true,
-                            "Αριθμός " + nth});
-        controls.push_back({"strRoman" + suffix,
-                            Kind::Box,
-                            {208, top, 193, 25},
-                            "",
-                            {},
-                            {},
-                            8.25,
-                            false,
-                            true,
-                            "Τακτικό αριθμητικό " + nth});
-        controls.push_back({"strgreek" + suffix,
-                            Kind::Box,
-                            {416, top, 201, 25},
-                            "",
-                            {},
-                            {},
-                            8.25,
-                            false,
-                            true,
-                            "Απόλυτο αριθμητικό " + nth});
-    }
+    const QColor paleYellow(255, 255, 128);
+    const QColor teal(0, 128, 128);
     const QString ordinal = "Μετατροπή αριθμών σε τακτικά αριθμητικά";
     const QString cardinal = "Μετατροπή αριθμών σε απόλυτα αριθμητικά";
-    controls.push_back({"Command1",
-                        Kind::FaceButton,
-                        {64, 328, 89, 65},
-                        ordinal,
-                        QColor(255, 255, 0),
-                        {},
-                        8.25,
-                        false,
-                        true,
-                        ordinal});
-    controls.push_back({"Command2",
-                        Kind::FaceButton,
-                        {160, 328, 81, 65},
-                        cardinal,
-                        QColor(255, 0, 0),
-                        {},
-                        8.25,
-                        false,
-                        true,
-                        cardinal});
-    controls.push_back({"Command3",
-                        Kind::FaceButton,
-                        {16, 328, 41, 65},
-                        "",
-                        {},
-                        {},
-                        8.25,
-                        false,
-                        true,
-                        "Σβήσιμο"});
-    controls.push_back({"Command4",
-                        Kind::PushButton,
-                        {496, 296, 113, 25},
-                        "Φύλλο εργασίας",
-                        {},
-                        {},
-                        8.25,
-                        false,
-                        true,
-                        "Φύλλο εργασίας"});
-    controls.push_back({"Label1",
-                        Kind::Label,
-                        {8, 8, 241, 25},
-                        "Γράψε αριθμό μέχρι το 29999",
-                        {},
-                        QColor(0, 128, 128),
-                        9.75,
-                        true,
-                        true,
-                        ""});
-    controls.push_back({"Label2",
-                        Kind::Label,
-                        {240, 24, 161, 25},
-                        "Τακτικά αριθμητικά ",
-                        {},
-                        QColor(0, 128, 128),
-                        8.25,
-                        true,
-                        true,
-                        ""});
-    controls.push_back({"Label3",
-                        Kind::Label,
-                        {472, 16, 137, 25},
-                        "Απόλυτα αριθμητικά",
-                        {},
-                        QColor(0, 128, 0),
-                        8.25,
-                        true,
-                        true,
-                        ""});
-    controls.push_back({"Label4",
-                        Kind::Label,
-                        {56, 288, 153, 32},
-                        "TRELOVANDIKA®\n\n",
-                        {},
-                        QColor(128, 128, 0),
-                        13.5,
-                        false,
-                        true,
-                        ""});
+    // clang-format off
+    std::vector<Expected> controls{
+        // name       kind              place                text     background/face      text colour        points bold   enabled accessible name
+        {"intnumber", Kind::Box,        {64, 48, 81, 25},    "1001",  paleYellow,          QColor(0, 0, 255),   9.75, false, true,  "Αριθμός 1"},
+        {"strRoman",  Kind::Box,        {208, 48, 193, 24},  "",      paleYellow,          QColor(255, 0, 0),   9.75, true,  false, "Τακτικό αριθμητικό 1"},
+        {"strgreek",  Kind::Box,        {416, 48, 201, 25},  "",      paleYellow,          QColor(0, 0, 192),   9.75, true,  true,  "Απόλυτο αριθμητικό 1"},
+        {"Command1",  Kind::FaceButton, {64, 328, 89, 65},   ordinal, QColor(255, 255, 0), {},                  8.25, false, true,  ordinal},
+        {"Command2",  Kind::FaceButton, {160, 328, 81, 65},  cardinal, QColor(255, 0, 0),  {},                  8.25, false, true,  cardinal},
+        {"Command3",  Kind::FaceButton, {16, 328, 41, 65},   "",      {},                  {},                  8.25, false, true,  "Σβήσιμο"},
+        {"Command4",  Kind::PushButton, {496, 296, 113, 25}, "Φύλλο εργασίας", {},         {},                  8.25, false, true,  "Φύλλο εργασίας"},
+        {"Label1",    Kind::Label,      {8, 8, 241, 25},     "Γράψε αριθμό μέχρι το 29999", {}, teal,           9.75, true,  true,  ""},
+        {"Label2",    Kind::Label,      {240, 24, 161, 25},  "Τακτικά αριθμητικά ", {},    teal,                8.25, true,  true,  ""},
+        {"Label3",    Kind::Label,      {472, 16, 137, 25},  "Απόλυτα αριθμητικά", {},     QColor(0, 128, 0),   8.25, true,  true,  ""},
+        {"Label4",    Kind::Label,      {56, 288, 153, 32},  "TRELOVANDIKA®\n\n", {},     QColor(128, 128, 0), 13.5, false, true,  ""},
+    };
+    // Rows 1 to 6: plain boxes in the window's font, 32 pixels apart.
+    const QStringList numbers{"156", "67", "466", "78", "23", "765"};
+    for (int r = 1; r <= 6; ++r) {
+        const std::string row = std::to_string(r);
+        const QString nth = QString::number(r + 1);
+        const int top = 48 + 32 * r;
+        controls.push_back({"intnumber" + row, Kind::Box, {64, top, 81, 25},   numbers[r - 1], {}, {}, 8.25, false, true, "Αριθμός " + nth});
+        controls.push_back({"strRoman" + row,  Kind::Box, {208, top, 193, 25}, "",             {}, {}, 8.25, false, true, "Τακτικό αριθμητικό " + nth});
+        controls.push_back({"strgreek" + row,  Kind::Box, {416, top, 201, 25}, "",             {}, {}, 8.25, false, true, "Απόλυτο αριθμητικό " + nth});
+    }
+    // clang-format on
     return controls;
 }
 
