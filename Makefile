@@ -17,12 +17,14 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = number_text zoned_line_writer worksheet
+# The window's build, without the tests (their packages are the test command's).
+CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 
 .PHONY: run test build screenshot bench install sanitize fuzz lint windows-test clean
 
 run:
 	@tools/setup-debian.sh build window
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	$(CONFIGURE_WINDOW)
 	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
 	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}$${QT_QPA_PLATFORM:-}" ]; then \
 	    echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the"; \
@@ -41,7 +43,7 @@ build:
 
 screenshot:
 	@tools/setup-debian.sh build window
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	$(CONFIGURE_WINDOW)
 	cmake --build $(BUILD) -j $(JOBS) --target window_screenshot
 	mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot.png
@@ -52,7 +54,7 @@ bench: build
 
 install:
 	@tools/setup-debian.sh build window
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
+	$(CONFIGURE_WINDOW) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
 	cmake --install $(BUILD)
 

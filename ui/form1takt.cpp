@@ -3,7 +3,6 @@
 #include "ui/face_button.h"
 #include "ui/form_layout.h"
 
-#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -60,6 +59,17 @@ QFont formFont(const FontDesign& design) {
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     return font;
+}
+
+// The characters of typed that intnumber's key filter lets through.
+QString acceptedCharacters(const QString& typed) {
+    QString kept;
+    for (const char32_t character : typed.toUcs4()) {
+        if (sheet::ExerciseSheet::acceptsTypedCharacter(character)) {
+            kept.append(QString::fromUcs4(&character, 1));
+        }
+    }
+    return kept;
 }
 
 sheet::BoxId boxOf(std::string_view name) {
@@ -242,12 +252,6 @@ void Form1takt::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool Form1takt::eventFilter(QObject* watched, QEvent* event) {
-    const auto accepts = [](const QString& typed) {
-        const QList<uint> characters = typed.toUcs4();
-        return std::all_of(characters.begin(), characters.end(), [](uint c) {
-            return sheet::ExerciseSheet::acceptsTypedCharacter(static_cast<char32_t>(c));
-        });
-    };
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // The clipboard and editing shortcuts are not typed characters: a paste is not filtered.
@@ -255,18 +259,13 @@ bool Form1takt::eventFilter(QObject* watched, QEvent* event) {
             key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Copy) ||
             key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Undo) ||
             key->matches(QKeySequence::Redo) || key->matches(QKeySequence::SelectAll);
-        if (!shortcut && !accepts(key->text())) {
+        if (!shortcut && acceptedCharacters(key->text()) != key->text()) {
             return true; // discarded before it is inserted
         }
     } else if (event->type() == QEvent::InputMethod) {
         // Characters composed through an input method, a dead key or compose are typed too.
         auto* input = static_cast<QInputMethodEvent*>(event);
-        QString kept;
-        for (const uint c : input->commitString().toUcs4()) {
-            if (sheet::ExerciseSheet::acceptsTypedCharacter(static_cast<char32_t>(c))) {
-                kept.append(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1));
-            }
-        }
+        const QString kept = acceptedCharacters(input->commitString());
         if (kept != input->commitString()) {
             input->setCommitString(kept, input->replacementStart(), input->replacementLength());
         }

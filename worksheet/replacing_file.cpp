@@ -22,8 +22,9 @@ namespace worksheet {
 
 namespace {
 
-// A name no other writer picks: the process, a count within it and a random part, so two
-// copies of the program writing into one folder at once never share a temporary file.
+// A hidden name beside the target that no other writer picks: the process, a count within it
+// and a random part, so two copies of the program writing into one folder at once never share
+// a temporary file.
 std::filesystem::path temporaryName(const std::filesystem::path& target, int attempt) {
     static std::atomic<unsigned> count{0};
     static const unsigned seed = std::random_device{}();
@@ -32,9 +33,7 @@ std::filesystem::path temporaryName(const std::filesystem::path& target, int att
 #else
     const unsigned long process = static_cast<unsigned long>(getpid());
 #endif
-    std::u8string name = std::u8string(ReplacingFile::kTemporaryPrefix.begin(),
-                                       ReplacingFile::kTemporaryPrefix.end());
-    name += target.filename().u8string();
+    std::u8string name = u8".~" + target.filename().u8string();
     const std::string unique = "." + std::to_string(process) + "-" + std::to_string(count++) + "-" +
                                std::to_string(seed + static_cast<unsigned>(attempt)) + ".tmp";
     name.append(unique.begin(), unique.end());

@@ -29,9 +29,6 @@ public:
 
     const std::filesystem::path& target() const { return m_target; }
 
-    // Temporary files are named after their target with this in front, and end in ".tmp".
-    static constexpr std::string_view kTemporaryPrefix = ".~";
-
 private:
     void closeFile() noexcept;
     [[noreturn]] void fail(const char* what, std::error_code reason) const;
