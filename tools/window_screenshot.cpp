@@ -1,7 +1,7 @@
 // Writes a picture of the exercise form, as it opens, to the PNG file named on the command
 // line. Runs without a display on Qt's offscreen platform unless another one is chosen.
 
-#include "ui/form1takt.h"
+#include "qt_window/form1takt.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    ui::Form1takt form({});
+    qt_window::Form1takt form({});
     form.show();
     QApplication::processEvents();
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

@@ -1,6 +1,6 @@
 #include "form_fixture.h"
 #include "support/temporary_folder.h"
-#include "ui/face_button.h"
+#include "qt_window/face_button.h"
 
 #include <filesystem>
 #include <string>
@@ -10,7 +10,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 
-namespace ui {
+namespace qt_window {
 namespace {
 
 const std::vector<const char*> kNumberBoxes{"intnumber",  "intnumber1", "intnumber2", "intnumber3",
@@ -214,4 +214,4 @@ TEST_F(BehaviourTest, AWorksheetThatCannotBeWrittenIsReportedWithAWarning) {
 }
 
 } // namespace
-} // namespace ui
+} // namespace qt_window

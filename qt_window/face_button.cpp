@@ -1,9 +1,9 @@
-#include "ui/face_button.h"
+#include "qt_window/face_button.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
 
-namespace ui {
+namespace qt_window {
 
 namespace {
 
@@ -71,4 +71,4 @@ void FaceButton::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace ui
+} // namespace qt_window

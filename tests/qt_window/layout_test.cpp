@@ -1,5 +1,5 @@
 #include "form_fixture.h"
-#include "ui/face_button.h"
+#include "qt_window/face_button.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace ui {
+namespace qt_window {
 namespace {
 
 enum class Kind { Box, FaceButton, PushButton, Label };
@@ -228,4 +228,4 @@ TEST_F(LayoutTest, ButtonsAndBoxesHaveGreekNamesForScreenReaders) {
 }
 
 } // namespace
-} // namespace ui
+} // namespace qt_window

@@ -1,10 +1,9 @@
-#include "ui/form1takt.h"
+#include "qt_window/form1takt.h"
 
-#include "ui/face_button.h"
-#include "ui/form_layout.h"
+#include "form/design.h"
+#include "qt_window/face_button.h"
 
 #include <limits>
-#include <stdexcept>
 #include <utility>
 
 #include <QApplication>
@@ -19,9 +18,15 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace ui {
+namespace qt_window {
 
 namespace {
+
+using form::ControlDesign;
+using form::FontDesign;
+using form::kControls;
+using form::kForm;
+using enum form::ControlKind;
 
 QString qt(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -31,8 +36,11 @@ QColor qt(sheet::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-QRect pixelRect(const TwipsRect& place) {
-    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+// Qt scales a window for the screen's density itself: the form is laid out at the density it
+// was designed for.
+QRect pixelRect(const form::TwipsRect& place) {
+    const form::PixelRect pixels = form::toPixels(place, form::kDesignDpi);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 // The designer's face where the system has it, else a sans-serif face that covers Greek:
@@ -42,7 +50,7 @@ QRect pixelRect(const TwipsRect& place) {
 QString formFamily() {
     static const QString family = [] {
         for (const QString& candidate :
-             {qt(kFontFace), QStringLiteral("Microsoft Sans Serif"),
+             {qt(form::kFontFace), QStringLiteral("Microsoft Sans Serif"),
               QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
             if (QFontDatabase::hasFamily(candidate)) {
                 return candidate;
@@ -72,17 +80,6 @@ QString acceptedCharacters(const QString& typed) {
     return kept;
 }
 
-sheet::BoxId boxOf(std::string_view name) {
-    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const sheet::Column column : sheet::kColumns) {
-            if (sheet::boxName({r, column}) == name) {
-                return {r, column};
-            }
-        }
-    }
-    throw std::logic_error("the form has no box named " + std::string(name));
-}
-
 QWidget* makeTextBox(const ControlDesign& design, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     // Qt's own default is 32767 characters; only intnumber has a limit.
@@ -95,7 +92,7 @@ QWidget* makeTextBox(const ControlDesign& design, QWidget* parent) {
         colours.setColor(QPalette::Active, QPalette::Text, qt(*design.foreground));
         colours.setColor(QPalette::Inactive, QPalette::Text, qt(*design.foreground));
     }
-    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    colours.setColor(QPalette::Disabled, QPalette::Text, qt(form::kDisabledText));
     box->setPalette(colours);
     return box;
 }
@@ -108,8 +105,8 @@ QWidget* makeFaceButton(const ControlDesign& design, QWidget* parent) {
     }
     if (design.kind == PictureButton) {
         QIcon picture;
-        picture.addFile(QStringLiteral(":/ui/icons/magnet-16.xpm"), QSize(16, 16));
-        picture.addFile(QStringLiteral(":/ui/icons/magnet-32.xpm"), QSize(32, 32));
+        picture.addFile(QStringLiteral(":/form/icons/magnet-16.xpm"), QSize(16, 16));
+        picture.addFile(QStringLiteral(":/form/icons/magnet-32.xpm"), QSize(32, 32));
         button->setIcon(picture);
         button->setIconSize(QSize(32, 32));
     }
@@ -123,7 +120,7 @@ QWidget* makeLabel(const ControlDesign& design, QWidget* parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(qt(design.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, qt(design.foreground.value_or(sheet::Rgb{0, 0, 0})));
+    colours.setColor(QPalette::WindowText, qt(design.foreground.value_or(form::kLabelText)));
     label->setPalette(colours);
     return label;
 }
@@ -149,7 +146,7 @@ Form1takt::Form1takt(std::vector<std::filesystem::path> worksheetFolders, QWidge
     : QWidget(parent), m_worksheetFolders(std::move(worksheetFolders)), m_sheet(*this) {
     setObjectName(qt(kForm.name));
     setWindowTitle(qt(kForm.caption));
-    setFixedSize(pixels(kForm.clientWidth), pixels(kForm.clientHeight));
+    setFixedSize(pixelRect({0, 0, kForm.clientWidth, kForm.clientHeight}).size());
     setFont(formFont(kForm.font));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, qt(kForm.background));
@@ -169,26 +166,23 @@ void Form1takt::buildControls() {
         control->setObjectName(qt(design.name));
         control->setGeometry(pixelRect(design.place));
         // A control in the window's font inherits it; setting it again would lay it out twice.
-        if (design.font.points != kWindowFont.points || design.font.bold != kWindowFont.bold) {
+        if (design.font != form::kWindowFont) {
             control->setFont(formFont(design.font));
         }
         if (!design.toolTip.empty()) {
             control->setToolTip(qt(design.toolTip));
         }
         if (design.kind != Label) {
-            const std::string_view name = !design.accessibleName.empty() ? design.accessibleName
-                                          : !design.caption.empty()      ? design.caption
-                                                                         : design.toolTip;
-            control->setAccessibleName(qt(name));
+            control->setAccessibleName(qt(form::accessibleName(design)));
             // The table lists the controls in focus order.
             if (previous != nullptr) {
                 setTabOrder(previous, control);
             }
             previous = control;
         }
-        if (design.kind == TextBox) {
-            const sheet::BoxId id = boxOf(design.name);
-            m_boxes[id.row][static_cast<std::size_t>(id.column)] = static_cast<QLineEdit*>(control);
+        if (const auto id = form::boxOf(design.name)) {
+            m_boxes[id->row][static_cast<std::size_t>(id->column)] =
+                static_cast<QLineEdit*>(control);
         }
     }
     m_command1 = findChild<FaceButton*>(QStringLiteral("Command1"));
@@ -303,4 +297,4 @@ void Form1takt::showMessage(const sheet::Message& message) {
     box.exec();
 }
 
-} // namespace ui
+} // namespace qt_window

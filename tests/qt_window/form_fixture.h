@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/temporary_folder.h"
-#include "ui/form1takt.h"
+#include "qt_window/form1takt.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace qt_window {
 
 struct SeenMessage {
     QString title;
@@ -83,4 +83,4 @@ protected:
     std::unique_ptr<Form1takt> form;
 };
 
-} // namespace ui
+} // namespace qt_window

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QColor>
 
-namespace ui {
+namespace qt_window {
 
 // A button that paints its whole face in its own colour, whatever the style, with a raised
 // bevel that sinks while pressed. Its caption is centred and wrapped at word boundaries onto
@@ -33,4 +33,4 @@ private:
     QColor m_face;
 };
 
-} // namespace ui
+} // namespace qt_window

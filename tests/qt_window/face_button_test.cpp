@@ -1,11 +1,11 @@
-#include "ui/face_button.h"
+#include "qt_window/face_button.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace qt_window {
 namespace {
 
 class FaceButtonTest : public ::testing::Test {
@@ -72,4 +72,4 @@ TEST_F(FaceButtonTest, APictureButtonShowsOnlyItsPictureCentred) {
 }
 
 } // namespace
-} // namespace ui
+} // namespace qt_window

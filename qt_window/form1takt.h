@@ -15,7 +15,7 @@
 
 class QLineEdit;
 
-namespace ui {
+namespace qt_window {
 
 class FaceButton;
 
@@ -52,4 +52,4 @@ private:
     FaceButton* m_command1 = nullptr;
 };
 
-} // namespace ui
+} // namespace qt_window

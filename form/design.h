@@ -1,13 +1,16 @@
 #pragma once
 
 // The exercise form as its designer drew it: every control of the window, one row each, with
-// its name, kind, place and size, caption, colours and font. The window is built by a loop over
-// this table; the behaviour behind the controls is the sheet's.
+// its name, kind, place and size, caption, colours and font. Both windows, the Qt one and the
+// Win32 one, are built by a loop over this table; the behaviour behind the controls is the
+// sheet's. Nothing here knows a toolkit.
 //
 // Lengths are in twips, 1/1440 inch: at 96 dots per inch, 15 twips make one pixel, and every
-// length here is a whole number of pixels. The controls are listed in the form's keyboard
-// focus order; labels, which take no focus, come last.
+// length here is a whole number of pixels (form/scaling.h turns them into pixels at any
+// density). The controls are listed in the form's keyboard focus order; labels, which take no
+// focus, come last.
 
+#include "form/scaling.h"
 #include "sheet/exercise_sheet.h"
 #include "sheet/sheet_view.h"
 
@@ -15,16 +18,10 @@
 #include <optional>
 #include <string_view>
 
-namespace ui {
-
-inline constexpr int kTwipsPerPixel = 15;
+namespace form {
 
 // The designer's face; where it is missing, a sans-serif face that covers Greek stands in.
 inline constexpr std::string_view kFontFace = "MS Sans Serif";
-
-constexpr int pixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 enum class ControlKind {
     TextBox,
@@ -34,17 +31,12 @@ enum class ControlKind {
     Label,           // text drawn straight on the window's background
 };
 
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 // A point size and weight; the face is always the window's.
 struct FontDesign {
     double points;
     bool bold;
+
+    friend bool operator==(const FontDesign&, const FontDesign&) = default;
 };
 
 struct FormDesign {
@@ -76,13 +68,17 @@ struct ControlDesign {
         {}; // a box's background or a button's face; none: standard
     std::optional<sheet::Rgb> foreground = {}; // text colour; none: standard
     FontDesign font = kWindowFont;
-    std::string_view accessibleName = {}; // none: the caption, or else the tool tip
+    std::string_view accessibleName = {}; // none: the caption, or else the tool tip (see below)
     std::string_view toolTip = {};
     int maxLength = 0; // characters the user may enter into a text box; 0: no limit
 };
 
 inline constexpr sheet::Rgb kPaleYellow{255, 255, 128};
 inline constexpr sheet::Rgb kTeal{0, 128, 128};
+// The text of a disabled box (strRoman until the first conversion) on its own background.
+inline constexpr sheet::Rgb kDisabledText{128, 128, 128};
+// A label's text where the table gives no colour.
+inline constexpr sheet::Rgb kLabelText{0, 0, 0};
 
 using enum ControlKind;
 
@@ -148,6 +144,37 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
 }};
 // clang-format on
 
+// What a screen reader calls a control: its own accessible name, or else its caption, or else
+// its tool tip (the picture button's only words). Labels are read as their text.
+constexpr std::string_view accessibleName(const ControlDesign& control) {
+    if (!control.accessibleName.empty()) {
+        return control.accessibleName;
+    }
+    return !control.caption.empty() ? control.caption : control.toolTip;
+}
+
+// The exercise box a text box of the form shows, found by its designer name.
+inline std::optional<sheet::BoxId> boxOf(std::string_view name) {
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const sheet::Column column : sheet::kColumns) {
+            if (sheet::boxName({r, column}) == name) {
+                return sheet::BoxId{r, column};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The row of the control with this designer name, or nullptr.
+constexpr const ControlDesign* findControl(std::string_view name) {
+    for (const ControlDesign& control : kControls) {
+        if (control.name == name) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
 // Every length is a whole number of pixels at 96 dots per inch.
 constexpr bool inWholePixels() {
     for (const ControlDesign& control : kControls) {
@@ -162,4 +189,4 @@ constexpr bool inWholePixels() {
 }
 static_assert(inWholePixels());
 
-} // namespace ui
+} // namespace form

@@ -1,6 +1,6 @@
 // Opens the exercise form.
 
-#include "ui/form1takt.h"
+#include "qt_window/form1takt.h"
 
 #include <filesystem>
 #include <vector>
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
         path(QCoreApplication::applicationDirPath()),
         path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
     };
-    ui::Form1takt form(worksheetFolders);
+    qt_window::Form1takt form(worksheetFolders);
     form.centreOnScreen();
     form.show();
     return QApplication::exec();

@@ -1,0 +1,86 @@
+#include "form/design.h"
+#include "form/scaling.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace form {
+namespace {
+
+TEST(ScalingTest, TwipsAndPointsBecomePixelsAtEachCommonDensity) {
+    struct Case {
+        int dpi;
+        PixelRect strRoman; // 3120, 720, 2895 x 360 twips
+        PixelRect client;   // 9675 x 6180 twips
+        int windowFont;     // 8.25 points
+        int labelFont;      // 13.5 points
+    };
+    const std::vector<Case> cases{
+        {96, {208, 48, 193, 24}, {0, 0, 645, 412}, 11, 18},
+        {120, {260, 60, 241, 30}, {0, 0, 806, 515}, 14, 23},
+        {144, {312, 72, 290, 36}, {0, 0, 968, 618}, 17, 27},
+        {192, {416, 96, 386, 48}, {0, 0, 1290, 824}, 22, 36},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        EXPECT_EQ(toPixels(findControl("strRoman")->place, c.dpi), c.strRoman);
+        EXPECT_EQ(toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, c.dpi), c.client);
+        EXPECT_EQ(fontPixels(kWindowFont.points, c.dpi), c.windowFont);
+        EXPECT_EQ(fontPixels(13.5, c.dpi), c.labelFont);
+    }
+}
+
+TEST(ScalingTest, NeighboursThatTouchInTheDesignTouchAtEveryDensity) {
+    // intnumber1 ends where 1215 + 960 twips end; a box placed right there must not leave a
+    // gap or overlap after rounding, whatever the density.
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        SCOPED_TRACE(dpi);
+        const PixelRect first = toPixels({960, 1200, 1215, 375}, dpi);
+        const PixelRect next = toPixels({960 + 1215, 1200 + 375, 1215, 375}, dpi);
+        EXPECT_EQ(first.right(), next.left);
+        EXPECT_EQ(first.bottom(), next.top);
+    }
+}
+
+TEST(DesignTest, EveryControlIsNamedOnceLiesInsideTheFormAndNoTwoInputsOverlap) {
+    const PixelRect client = toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, 96);
+    std::set<std::string_view> names;
+    for (const ControlDesign& control : kControls) {
+        SCOPED_TRACE(std::string(control.name));
+        EXPECT_TRUE(names.insert(control.name).second) << "named twice";
+        const PixelRect place = toPixels(control.place, kDesignDpi);
+        EXPECT_GE(place.left, 0);
+        EXPECT_GE(place.top, 0);
+        EXPECT_LE(place.right(), client.width);
+        EXPECT_LE(place.bottom(), client.height);
+        // Labels may overlap their neighbours, as the designer drew them; what takes input
+        // may not, or a click would land on the wrong control.
+        for (const ControlDesign& other : kControls) {
+            if (&other == &control || control.kind == ControlKind::Label ||
+                other.kind == ControlKind::Label) {
+                continue;
+            }
+            const PixelRect b = toPixels(other.place, kDesignDpi);
+            EXPECT_TRUE(place.right() <= b.left || b.right() <= place.left ||
+                        place.bottom() <= b.top || b.bottom() <= place.top)
+                << "overlaps " << other.name;
+        }
+    }
+    // Each of the sheet's 21 boxes is one text box of the form.
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const sheet::Column column : sheet::kColumns) {
+            const ControlDesign* box = findControl(sheet::boxName({r, column}));
+            ASSERT_NE(box, nullptr) << sheet::boxName({r, column});
+            EXPECT_EQ(box->kind, ControlKind::TextBox);
+            EXPECT_EQ(boxOf(box->name), (sheet::BoxId{r, column}));
+            EXPECT_FALSE(accessibleName(*box).empty());
+        }
+    }
+    EXPECT_EQ(boxOf("Command1"), std::nullopt);
+}
+
+} // namespace
+} // namespace form
