@@ -1,11 +1,13 @@
-// Opens the exercise form.
+// Opens the exercise form in its Qt window.
 
 #include "qt_window/form1takt.h"
+#include "sheet/worksheet_folders.h"
 
+#include <array>
 #include <filesystem>
-#include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -19,13 +21,16 @@ std::filesystem::path path(const QString& folder) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 
-    // The worksheet goes beside the program; where that folder cannot be written (an
-    // installed program's usually cannot), into the user's documents.
-    const std::vector<std::filesystem::path> worksheetFolders{
-        path(QCoreApplication::applicationDirPath()),
-        path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-    };
-    qt_window::Form1takt form(worksheetFolders);
+    // Where packages and administrators put programs: this build's own install folder, and the
+    // system's usual ones.
+    const std::array<std::filesystem::path, 3> systemFolders{ARITHMITIKA_INSTALL_BINDIR, "/usr/bin",
+                                                             "/usr/local/bin"};
+    qt_window::Form1takt form(sheet::worksheetFolders({
+        .programFolder = path(QCoreApplication::applicationDirPath()),
+        .systemFolders = systemFolders,
+        .documents = path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+        .home = path(QDir::homePath()),
+    }));
     form.centreOnScreen();
     form.show();
     return QApplication::exec();

@@ -8,8 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    qt_window::Form1takt form({std::filesystem::path(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdU16String())});
+    qt_window::Form1takt form(
+        {{std::filesystem::path(
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdU16String()),
+          sheet::WorksheetFolder::Kind::Documents}});
     QuitAfterFirstPaint quit(form);
     form.centreOnScreen();
     form.show();

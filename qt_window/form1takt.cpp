@@ -142,7 +142,7 @@ QWidget* makeControl(const ControlDesign& design, QWidget* parent) {
 
 } // namespace
 
-Form1takt::Form1takt(std::vector<std::filesystem::path> worksheetFolders, QWidget* parent)
+Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidget* parent)
     : QWidget(parent), m_worksheetFolders(std::move(worksheetFolders)), m_sheet(*this) {
     setObjectName(qt(kForm.name));
     setWindowTitle(qt(kForm.caption));

@@ -8,7 +8,6 @@
 #include "sheet/sheet_view.h"
 
 #include <array>
-#include <filesystem>
 #include <vector>
 
 #include <QWidget>
@@ -23,9 +22,8 @@ class Form1takt final : public QWidget, private sheet::SheetView {
     Q_OBJECT
 
 public:
-    // worksheetFolders: where the worksheet may be written, in order of preference (the
-    // program's folder, then the user's documents).
-    explicit Form1takt(std::vector<std::filesystem::path> worksheetFolders,
+    // worksheetFolders: where the worksheet may be written, in order of preference.
+    explicit Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders,
                        QWidget* parent = nullptr);
 
     // Places the window in the middle of its screen's available area.
@@ -46,7 +44,7 @@ private:
     void showCommand1Look(const sheet::ButtonLook& look) override;
     void showMessage(const sheet::Message& message) override;
 
-    std::vector<std::filesystem::path> m_worksheetFolders;
+    std::vector<sheet::WorksheetFolder> m_worksheetFolders;
     sheet::ExerciseSheet m_sheet;
     std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};
     FaceButton* m_command1 = nullptr;

@@ -6,7 +6,8 @@
 #include "sheet/number_text.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -104,20 +105,28 @@ void ExerciseSheet::eraseAll() {
     }
 }
 
-void ExerciseSheet::writeWorksheet(std::span<const std::filesystem::path> folders) {
+void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
     std::vector<worksheet::WorksheetRow> rows;
     for (const ExerciseRow& row : m_rows) {
         rows.push_back({row.number, row.ordinal, row.cardinal});
     }
 
     std::vector<worksheet::SaveOutcome> failed;
-    for (auto folder = folders.begin(); folder != folders.end(); ++folder) {
-        if (std::find(folders.begin(), folder, *folder) != folder) {
-            continue; // already tried
+    for (const WorksheetFolder& folder : folders) {
+        worksheet::SaveOutcome outcome;
+        std::error_code notMade;
+        if (folder.kind == WorksheetFolder::Kind::Documents &&
+            !std::filesystem::exists(folder.path, notMade)) {
+            std::filesystem::create_directory(folder.path, notMade);
         }
-        worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, *folder);
+        if (notMade) {
+            outcome = {folder.path / worksheet::kWorksheetFileName, notMade};
+        } else {
+            outcome = worksheet::saveWorksheet(rows, folder.path);
+        }
         if (outcome.saved()) {
-            m_view.showMessage(worksheetSaved(outcome, failed));
+            m_view.showMessage(
+                worksheetSaved(outcome, folder.kind == WorksheetFolder::Kind::Program, failed));
             return;
         }
         failed.push_back(std::move(outcome));

@@ -8,10 +8,10 @@
 // through its SheetView. Each action runs to completion before the next one.
 
 #include "sheet/sheet_view.h"
+#include "sheet/worksheet_folders.h"
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,8 +52,8 @@ public:
     // Click on Command3: all 21 boxes emptied, number boxes first, then ordinal, then cardinal.
     void eraseAll();
     // Click on Command4: the worksheet of the rows as they stand, as numbers.txt in the first
-    // of the folders that can be written (the program's own, then the user's documents).
-    void writeWorksheet(std::span<const std::filesystem::path> folders);
+    // of the folders that can be written (see worksheetFolders), then a message saying where.
+    void writeWorksheet(std::span<const WorksheetFolder> folders);
 
     // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
     // the signs and punctuation from "!" to "/", and control characters (Backspace, the

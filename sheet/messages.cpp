@@ -97,14 +97,17 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
     return {Message::Kind::Warning, std::move(text)};
 }
 
-Message worksheetSaved(const worksheet::SaveOutcome& saved,
-                       std::span<const worksheet::SaveOutcome> failed) {
-    // In the program's folder the file is named by its name alone; anywhere else by its full
-    // path, so the teacher can find it.
+Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
+                       std::span<const worksheet::SaveOutcome> failed, Desktop desktop) {
     const std::string file =
-        failed.empty() ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
+        besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
     std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
                        " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+    if (desktop == Desktop::Linux) {
+        // LibreOffice's own Greek names for the filter and the encoding, as its menus show them.
+        text += "\n\nΣτο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» "
+                "και σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+    }
     if (!failed.empty()) {
         text += "\n\n" + whyNotWritten(failed);
     }

@@ -23,10 +23,22 @@ struct RefusedNumber {
 // One warning naming each refused row, its text and what the boxes accept.
 Message conversionReport(std::span<const RefusedNumber> refused);
 
-// The worksheet is ready: where to find it, why it is not in the first folder tried (failed
-// holds the folders tried before), and how many characters were written as "?".
-Message worksheetSaved(const worksheet::SaveOutcome& saved,
-                       std::span<const worksheet::SaveOutcome> failed);
+// The desktop the teacher opens the worksheet on. Word on a Greek Windows reads the file's
+// Windows-1253 as it is; LibreOffice and the text editors of Linux read a text file as UTF-8
+// unless told otherwise, so a Linux teacher is told how.
+enum class Desktop { Windows, Linux };
+#ifdef _WIN32
+inline constexpr Desktop kThisDesktop = Desktop::Windows;
+#else
+inline constexpr Desktop kThisDesktop = Desktop::Linux;
+#endif
+
+// The worksheet is ready: where to find it (by its name alone when it is beside the program,
+// else by its full path), how to open it on this desktop, why it is not in a folder tried
+// before (failed), and how many characters were written as "?".
+Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
+                       std::span<const worksheet::SaveOutcome> failed,
+                       Desktop desktop = kThisDesktop);
 
 // No folder took the worksheet: each file tried, with the reason.
 Message worksheetNotSaved(std::span<const worksheet::SaveOutcome> failed);

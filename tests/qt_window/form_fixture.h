@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/temporary_folder.h"
 #include "qt_window/form1takt.h"
+#include "support/temporary_folder.h"
 
 #include <memory>
 #include <vector>
@@ -59,7 +59,8 @@ private:
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<Form1takt>(std::vector{programFolder.path()});
+        form = std::make_unique<Form1takt>(std::vector<sheet::WorksheetFolder>{
+            {programFolder.path(), sheet::WorksheetFolder::Kind::Program}});
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();

@@ -1,5 +1,6 @@
 #include "recording_view.h"
 #include "sheet/exercise_sheet.h"
+#include "sheet/messages.h"
 #include "support/temporary_folder.h"
 
 #include <filesystem>
@@ -23,9 +24,14 @@ using testing_support::readBytes;
 using testing_support::TemporaryFolder;
 using testing_support::writeBytes;
 
-const std::string kReady = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο "
-                           "numbers.txt και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο "
-                           "word . ";
+const std::string kReadyText = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο "
+                               "numbers.txt και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε "
+                               "στο word . ";
+const std::string kOpenOnLinux =
+    "\n\nΣτο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και σύνολο "
+    "χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+// The message as this platform's program shows it.
+const std::string kReady = kReadyText + (kThisDesktop == Desktop::Linux ? kOpenOnLinux : "");
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -35,7 +41,10 @@ std::string utf8(const std::filesystem::path& path) {
 class WorksheetCommandTest : public ::testing::Test {
 protected:
     void write() {
-        const std::vector<std::filesystem::path> folders{programFolder, documentsFolder};
+        const std::vector<WorksheetFolder> folders{
+            {programFolder, WorksheetFolder::Kind::Program},
+            {documentsFolder, WorksheetFolder::Kind::Documents},
+            {homeFolder, WorksheetFolder::Kind::Home}};
         sheet.writeWorksheet(folders);
     }
     const Message& onlyMessage() const {
@@ -45,13 +54,14 @@ protected:
 
     TemporaryFolder temporary;
     std::filesystem::path programFolder = temporary.path() / "program";
-    std::filesystem::path documentsFolder = temporary.path() / "documents";
+    std::filesystem::path homeFolder = temporary.path() / "home";
+    std::filesystem::path documentsFolder = homeFolder / "Έγγραφα";
     RecordingView view;
     ExerciseSheet sheet{view};
 
     void SetUp() override {
         std::filesystem::create_directory(programFolder);
-        std::filesystem::create_directory(documentsFolder);
+        std::filesystem::create_directories(documentsFolder);
     }
 };
 
@@ -101,19 +111,70 @@ TEST_F(WorksheetCommandTest, WhenNoFolderCanBeWrittenTheErrorNamesEachPathAndRea
     EXPECT_EQ(message.kind, Message::Kind::Warning);
     EXPECT_THAT(message.text, Not(HasSubstr("ετοιμάστηκε")));
     EXPECT_THAT(message.text, HasSubstr("Το φύλλο εργασίας δεν γράφτηκε."));
-    for (const auto& folder : {programFolder, documentsFolder}) {
+    for (const auto& folder : {programFolder, documentsFolder, homeFolder}) {
         EXPECT_THAT(message.text,
                     HasSubstr("«" + utf8(folder / "numbers.txt") + "»: ο φάκελος δεν υπάρχει ("));
     }
+    EXPECT_FALSE(std::filesystem::exists(homeFolder)) << "only the documents folder is made";
 }
 
-TEST_F(WorksheetCommandTest, TheSameFolderIsTriedOnce) {
-    std::filesystem::remove_all(temporary.path());
-    const std::vector<std::filesystem::path> folders{programFolder, programFolder};
-    sheet.writeWorksheet(folders);
+TEST_F(WorksheetCommandTest, AMissingDocumentsFolderIsMadeOrElseTheHomeTakesTheWorksheet) {
+    std::filesystem::remove(programFolder);
+    writeBytes(programFolder, "not a folder"); // fails for root too
+    std::filesystem::remove(documentsFolder);
 
-    const std::string& text = onlyMessage().text;
-    EXPECT_EQ(text.find("Δεν ήταν δυνατό"), text.rfind("Δεν ήταν δυνατό"));
+    write();
+    EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
+    EXPECT_THAT(onlyMessage().text,
+                HasSubstr("αρχείο " + utf8(documentsFolder / "numbers.txt") + " και"));
+
+    // A documents folder that cannot be made: its name is taken by a file.
+    std::filesystem::remove_all(documentsFolder);
+    writeBytes(documentsFolder, "not a folder either");
+    view.messages.clear();
+    write();
+    EXPECT_TRUE(std::filesystem::exists(homeFolder / "numbers.txt"));
+    EXPECT_THAT(onlyMessage().text, HasSubstr("αρχείο " + utf8(homeFolder / "numbers.txt")));
+    EXPECT_THAT(onlyMessage().text, HasSubstr("Δεν ήταν δυνατό να γραφτεί το «" +
+                                              utf8(documentsFolder / "numbers.txt")));
+}
+
+TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
+    const TemporaryFolder temporary;
+    const std::filesystem::path copied = temporary.path() / "copied";
+    const std::filesystem::path system = temporary.path() / "usr-bin";
+    const std::filesystem::path linked = temporary.path() / "bin"; // like /bin for /usr/bin
+    std::filesystem::create_directory(system);
+    std::filesystem::create_directory_symlink(system, linked);
+    const std::vector<std::filesystem::path> systemFolders{system};
+    const std::filesystem::path documents = "/home/d/Documents";
+    const std::filesystem::path home = "/home/d";
+    using enum WorksheetFolder::Kind;
+
+    struct Case {
+        std::string name;
+        ProgramPlaces places;
+        std::vector<WorksheetFolder> expected;
+    };
+    const std::vector<Case> cases{
+        {"a program copied anywhere writes beside itself first",
+         {copied, systemFolders, documents, home},
+         {{copied, Program}, {documents, Documents}, {home, Home}}},
+        {"an installed program does not",
+         {system, systemFolders, documents, home},
+         {{documents, Documents}, {home, Home}}},
+        {"nor under another name for the same folder",
+         {linked, systemFolders, documents, home},
+         {{documents, Documents}, {home, Home}}},
+        {"a documents folder that is the home is tried once, unknown places not at all",
+         {copied, systemFolders, home, home},
+         {{copied, Program}, {home, Documents}}},
+        {"no place known", {{}, systemFolders, {}, {}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(worksheetFolders(c.places), c.expected);
+    }
 }
 
 TEST_F(WorksheetCommandTest, ReplacedCharactersAreCountedInTheMessage) {
@@ -141,11 +202,59 @@ TEST_F(WorksheetCommandTest, ReplacedCharactersAreCountedInTheMessage) {
         RecordingView freshView;
         ExerciseSheet fresh(freshView);
         fresh.setText(c.box, c.typed);
-        const std::vector<std::filesystem::path> folders{programFolder};
+        const std::vector<WorksheetFolder> folders{{programFolder, WorksheetFolder::Kind::Program}};
         fresh.writeWorksheet(folders);
 
         ASSERT_EQ(freshView.messages.size(), 1U);
         EXPECT_EQ(freshView.messages.front().text, kReady + c.note);
+    }
+}
+
+TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
+    const std::filesystem::path elsewhere = std::filesystem::path("/home/d") / "numbers.txt";
+    const std::vector<worksheet::SaveOutcome> refused{
+        {std::filesystem::path("/usr/bin") / "numbers.txt",
+         std::make_error_code(std::errc::permission_denied)}};
+    const std::string why = "\n\nΔεν ήταν δυνατό να γραφτεί το «" + utf8(refused[0].file) +
+                            "»: δεν επιτρέπεται η εγγραφή εκεί (";
+    const std::string questionMarks = "\n\nΠροσοχή: 2 χαρακτήρες δεν υπάρχουν στην ελληνική "
+                                      "κωδικοσελίδα Windows-1253 και γράφτηκαν ως «?».";
+    const std::string readyElsewhere =
+        "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + utf8(elsewhere) +
+        " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+
+    struct Case {
+        std::string name;
+        Desktop desktop;
+        bool fellBack;
+        std::vector<std::string> parts; // the message's parts, in order; the last one begins it
+    };
+    const std::vector<Case> cases{
+        {"windows, beside the program", Desktop::Windows, false, {kReadyText}},
+        {"linux, beside the program", Desktop::Linux, false, {kReadyText + kOpenOnLinux}},
+        {"windows, elsewhere, with notes",
+         Desktop::Windows,
+         true,
+         {readyElsewhere + why, questionMarks}},
+        {"linux, elsewhere, with notes",
+         Desktop::Linux,
+         true,
+         {readyElsewhere + kOpenOnLinux + why, questionMarks}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const worksheet::SaveOutcome saved{
+            c.fellBack ? elsewhere : "numbers.txt", {}, c.fellBack ? 2U : 0U};
+        const Message message = worksheetSaved(
+            saved, !c.fellBack,
+            c.fellBack ? std::span(refused) : std::span<const worksheet::SaveOutcome>(), c.desktop);
+        EXPECT_EQ(message.kind, Message::Kind::Plain);
+        if (!c.fellBack) {
+            EXPECT_EQ(message.text, c.parts[0]);
+            continue;
+        }
+        EXPECT_EQ(message.text.rfind(c.parts[0], 0), 0U) << message.text;
+        EXPECT_TRUE(message.text.ends_with(c.parts[1])) << message.text;
     }
 }
 

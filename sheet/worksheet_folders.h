@@ -1,0 +1,42 @@
+#pragma once
+
+// Where the worksheet command may write numbers.txt, in order of preference.
+//
+// The worksheet belongs beside the program, as teachers know it. A program installed for the
+// whole system never writes there, even when started by the administrator: a worksheet in
+// /usr/bin would outlive the package and mix a user's file with the system's. Then, or when
+// the program's folder cannot be written, the worksheet goes into the user's documents folder,
+// made if the user has none yet, and last into the user's home folder.
+
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace sheet {
+
+struct WorksheetFolder {
+    enum class Kind {
+        Program,   // beside the running program
+        Documents, // the user's documents; made when missing (that folder only, never its parents)
+        Home,      // the user's home folder
+    };
+
+    std::filesystem::path path;
+    Kind kind;
+
+    friend bool operator==(const WorksheetFolder&, const WorksheetFolder&) = default;
+};
+
+// The places a platform knows; an empty path is one it could not find.
+struct ProgramPlaces {
+    std::filesystem::path programFolder;
+    // The folders a package or an administrator installs programs into (the build's own install
+    // folder, /usr/bin); the program never writes its worksheet into one of these.
+    std::span<const std::filesystem::path> systemFolders;
+    std::filesystem::path documents;
+    std::filesystem::path home;
+};
+
+std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places);
+
+} // namespace sheet
