@@ -5,10 +5,11 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <spawn.h>
 
 #include <benchmark/benchmark.h>
 

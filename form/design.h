@@ -144,6 +144,21 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
 }};
 // clang-format on
 
+// How a graphical button is drawn, in pixels at the design's density: a raised bevel that
+// sinks while the button is pressed, the caption or picture inside it shifted by one pixel
+// while pressed, and the focus frame one pixel inside the bevel. Four lines of a 10-point
+// caption need nearly all of a 65-pixel button, so the caption may use all the face.
+struct ButtonDrawing {
+    int bevel;
+    int pressedShift;
+    int focusInset;
+};
+inline constexpr ButtonDrawing kButtonDrawing{2, 1, 3};
+
+// The erase button's picture: 32 pixels square at the design's density, with a 16-pixel
+// version for small icons.
+inline constexpr int kPictureSize = 32;
+
 // What a screen reader calls a control: its own accessible name, or else its caption, or else
 // its tool tip (the picture button's only words). Labels are read as their text.
 constexpr std::string_view accessibleName(const ControlDesign& control) {

@@ -1,5 +1,7 @@
 #include "qt_window/face_button.h"
 
+#include "form/design.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -7,12 +9,10 @@ namespace qt_window {
 
 namespace {
 
-// The bevel takes two pixels on each side and the caption may use all the face inside it:
-// four lines of a 10-point caption need nearly all of a 65-pixel button. The focus frame is
-// drawn one pixel inside the bevel.
-constexpr int kBevel = 2;
+constexpr int kBevel = form::kButtonDrawing.bevel;
 constexpr int kCaptionInset = kBevel;
-constexpr int kFocusInset = kBevel + 1;
+constexpr int kFocusInset = form::kButtonDrawing.focusInset;
+constexpr int kShift = form::kButtonDrawing.pressedShift;
 
 } // namespace
 
@@ -46,7 +46,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
     qDrawWinButton(&painter, rect(), palette(), sunken, &face);
 
     // A pressed button's content moves one pixel down and to the right, as if pushed in.
-    const QPoint shift = sunken ? QPoint(1, 1) : QPoint();
+    const QPoint shift = sunken ? QPoint(kShift, kShift) : QPoint();
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
 
     if (!icon().isNull()) {

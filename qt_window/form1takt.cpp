@@ -108,7 +108,7 @@ QWidget* makeFaceButton(const ControlDesign& design, QWidget* parent) {
         picture.addFile(QStringLiteral(":/form/icons/magnet-16.xpm"), QSize(16, 16));
         picture.addFile(QStringLiteral(":/form/icons/magnet-32.xpm"), QSize(32, 32));
         button->setIcon(picture);
-        button->setIconSize(QSize(32, 32));
+        button->setIconSize(QSize(form::kPictureSize, form::kPictureSize));
     }
     return button;
 }

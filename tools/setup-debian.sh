@@ -18,7 +18,7 @@ for group in "$@"; do
     tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream" ;;
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
-    windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest" ;;
+    windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest python3 fonts-liberation2" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

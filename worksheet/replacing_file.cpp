@@ -14,6 +14,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 #endif

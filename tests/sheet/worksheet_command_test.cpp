@@ -145,7 +145,8 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
     const std::filesystem::path system = temporary.path() / "usr-bin";
     const std::filesystem::path linked = temporary.path() / "bin"; // like /bin for /usr/bin
     std::filesystem::create_directory(system);
-    std::filesystem::create_directory_symlink(system, linked);
+    std::error_code noLinks; // Windows programs may not be allowed to make them
+    std::filesystem::create_directory_symlink(system, linked, noLinks);
     const std::vector<std::filesystem::path> systemFolders{system};
     const std::filesystem::path documents = "/home/d/Documents";
     const std::filesystem::path home = "/home/d";
@@ -156,21 +157,23 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
         ProgramPlaces places;
         std::vector<WorksheetFolder> expected;
     };
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {"a program copied anywhere writes beside itself first",
          {copied, systemFolders, documents, home},
          {{copied, Program}, {documents, Documents}, {home, Home}}},
         {"an installed program does not",
          {system, systemFolders, documents, home},
          {{documents, Documents}, {home, Home}}},
-        {"nor under another name for the same folder",
-         {linked, systemFolders, documents, home},
-         {{documents, Documents}, {home, Home}}},
         {"a documents folder that is the home is tried once, unknown places not at all",
          {copied, systemFolders, home, home},
          {{copied, Program}, {home, Documents}}},
         {"no place known", {{}, systemFolders, {}, {}}, {}},
     };
+    if (!noLinks) {
+        cases.push_back({"nor under another name for the same folder",
+                         {linked, systemFolders, documents, home},
+                         {{documents, Documents}, {home, Home}}});
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(worksheetFolders(c.places), c.expected);

@@ -12,8 +12,9 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else
-#include <spawn.h>
 #include <sys/wait.h>
+
+#include <spawn.h>
 extern char** environ;
 #endif
 

@@ -1,0 +1,77 @@
+// Opens the exercise form in its Windows window.
+
+#include "form/design.h"
+#include "sheet/worksheet_folders.h"
+#include "win32_window/form1takt.h"
+#include "win32_window/text.h"
+
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+// The folder of the running program, however long its path and whatever its letters.
+std::filesystem::path programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return std::filesystem::path(path).parent_path();
+        }
+        path.resize(path.size() * 2); // cut short: try again with more room
+    }
+}
+
+// A known folder of the user's, wherever it was moved or redirected to; empty if there is none.
+std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
+    PWSTR path = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) {
+        folder = path;
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    // COM carries the accessible names of the boxes to screen readers.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    int exitCode = 1;
+    try {
+        // A program for one user, so the worksheet goes beside it; no system folders to avoid.
+        win32_window::Form1takt form(instance, sheet::worksheetFolders({
+                                                   .programFolder = programFolder(),
+                                                   .systemFolders = {},
+                                                   .documents = knownFolder(FOLDERID_Documents),
+                                                   .home = knownFolder(FOLDERID_Profile),
+                                               }));
+        ShowWindow(form.handle(), show);
+        UpdateWindow(form.handle());
+        exitCode = form.run();
+    } catch (const std::exception& failure) {
+        const std::wstring text = L"Το πρόγραμμα δεν μπόρεσε να ανοίξει το παράθυρό του (" +
+                                  win32_window::wide(failure.what()) + L").";
+        MessageBoxW(nullptr, text.c_str(), win32_window::wide(form::kForm.caption).c_str(),
+                    MB_OK | MB_ICONERROR);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

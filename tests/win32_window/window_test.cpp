@@ -1,0 +1,364 @@
+#include "form/design.h"
+#include "form/scaling.h"
+#include "support/temporary_folder.h"
+#include "win32_window/face_button.h"
+#include "win32_window/form1takt.h"
+#include "win32_window/text.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+namespace win32_window {
+namespace {
+
+using form::ControlKind;
+using form::kControls;
+using testing_support::readBytes;
+
+struct SeenMessage {
+    std::string text;
+    std::string title;
+    UINT style;
+};
+
+std::string textOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return typedText(text);
+}
+
+std::string classOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+form::PixelRect placeOf(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+LOGFONTW fontOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+COLORREF colorRef(sheet::Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// What the window answers when a control asks for its colours.
+struct Colours {
+    COLORREF text;
+    COLORREF background; // of the text, or of the brush where the text is transparent
+};
+
+Colours coloursOf(HWND control) {
+    const bool asStatic = classOf(control) == "Static" || !IsWindowEnabled(control);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(control), asStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH filled{};
+    GetObjectW(brush, sizeof filled, &filled);
+    const Colours colours{GetTextColor(dc),
+                          GetBkMode(dc) == TRANSPARENT ? filled.lbColor : GetBkColor(dc)};
+    EXPECT_EQ(filled.lbColor, colours.background) << "the brush and the text agree";
+    DeleteDC(dc);
+    return colours;
+}
+
+// A Windows window whose worksheet goes into a temporary program folder, and whose message
+// boxes are written down instead of shown.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<Form1takt>(
+            GetModuleHandleW(nullptr),
+            std::vector<sheet::WorksheetFolder>{
+                {programFolder.path(), sheet::WorksheetFolder::Kind::Program}},
+            [this](HWND, const std::wstring& text, const std::wstring& title, UINT style) {
+                seen.push_back({typedText(text), typedText(title), style});
+            });
+        ShowWindow(form->handle(), SW_SHOW);
+        SetForegroundWindow(form->handle());
+    }
+
+    HWND control(const char* name) const { return form->control(name); }
+    std::string nameOf(HWND shown) const {
+        for (const form::ControlDesign& design : kControls) {
+            if (form->control(design.name) == shown) {
+                return std::string(design.name);
+            }
+        }
+        return "(not a control of the form)";
+    }
+    void click(const char* name) const { SendMessageW(control(name), BM_CLICK, 0, 0); }
+    void type(const char* name, std::wstring_view characters) const {
+        for (const wchar_t character : characters) {
+            SendMessageW(control(name), WM_CHAR, character, 0);
+        }
+    }
+    // An edit, as the user makes it: the box tells the window that its text changed.
+    void edit(const char* name, const wchar_t* text) const { SetWindowTextW(control(name), text); }
+
+    testing_support::TemporaryFolder programFolder;
+    std::vector<SeenMessage> seen;
+    std::unique_ptr<Form1takt> form;
+};
+
+TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
+    const LONG_PTR style = GetWindowLongPtrW(form->handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "a fixed size";
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX), WS_SYSMENU | WS_MINIMIZEBOX);
+    EXPECT_EQ(textOf(form->handle()), "Τακτικά και απόλυτα αριθμητικά" + std::string(12, ' '));
+    EXPECT_EQ(SendMessageW(control("intnumber"), EM_GETLIMITTEXT, 0, 0), 5);
+    EXPECT_GT(SendMessageW(control("intnumber1"), EM_GETLIMITTEXT, 0, 0), 1'000'000);
+
+    for (const int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        if (dpi != form->dpi()) {
+            RECT suggested{0, 0, 800, 600};
+            SendMessageW(form->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        }
+        RECT client{};
+        GetClientRect(form->handle(), &client);
+        EXPECT_EQ(client.right, form::toPixels(form::kForm.clientWidth, dpi));
+        EXPECT_EQ(client.bottom, form::toPixels(form::kForm.clientHeight, dpi));
+
+        for (const form::ControlDesign& design : kControls) {
+            SCOPED_TRACE(std::string(design.name));
+            const HWND shown = form->control(design.name);
+            ASSERT_NE(shown, nullptr);
+            EXPECT_TRUE(IsWindowVisible(shown));
+            const form::PixelRect designed = form::toPixels(design.place, dpi);
+            if (design.kind == ControlKind::Label) { // may be wider, see below
+                EXPECT_EQ(placeOf(shown).left, designed.left);
+                EXPECT_EQ(placeOf(shown).top, designed.top);
+                EXPECT_EQ(placeOf(shown).height, designed.height);
+                EXPECT_LE(placeOf(shown).width, designed.width + dpi / 96) << "at most a pixel";
+            } else {
+                EXPECT_EQ(placeOf(shown), designed);
+            }
+            EXPECT_EQ(IsWindowEnabled(shown) != FALSE, design.name != "strRoman");
+            const LOGFONTW font = fontOf(shown);
+            EXPECT_EQ(font.lfHeight, -form::fontPixels(design.font.points, dpi));
+            EXPECT_EQ(font.lfWeight, design.font.bold ? FW_BOLD : FW_NORMAL);
+            EXPECT_EQ(font.lfCharSet, GREEK_CHARSET);
+            const LONG_PTR controlStyle = GetWindowLongPtrW(shown, GWL_STYLE);
+
+            switch (design.kind) {
+            case ControlKind::TextBox: {
+                EXPECT_EQ(classOf(shown), "Edit");
+                EXPECT_EQ(controlStyle & (ES_CENTER | ES_RIGHT | ES_MULTILINE | ES_PASSWORD), 0);
+                EXPECT_NE(GetWindowLongPtrW(shown, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+                const Colours colours = coloursOf(shown);
+                EXPECT_EQ(colours.background, design.background ? colorRef(*design.background)
+                                                                : GetSysColor(COLOR_WINDOW));
+                EXPECT_EQ(colours.text, design.name == "strRoman" ? colorRef(form::kDisabledText)
+                                        : design.foreground       ? colorRef(*design.foreground)
+                                                                  : GetSysColor(COLOR_WINDOWTEXT));
+                EXPECT_LE(form::fontPixels(design.font.points, dpi) + 4, placeOf(shown).height);
+                break;
+            }
+            case ControlKind::GraphicalButton:
+            case ControlKind::PictureButton: {
+                EXPECT_EQ(controlStyle & BS_TYPEMASK, BS_OWNERDRAW);
+                // Every word of the caption fits the button's width, and all its lines fit.
+                const HDC dc = GetDC(shown);
+                const RECT room = captionRoom({placeOf(shown).width, placeOf(shown).height}, dpi);
+                const std::wstring caption = wide(design.caption);
+                const HFONT captionFont =
+                    reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0));
+                const SIZE needed = wrappedCaptionSize(dc, caption, captionFont, room);
+                EXPECT_LE(needed.cx, room.right - room.left);
+                EXPECT_LE(needed.cy, room.bottom - room.top);
+                ReleaseDC(shown, dc);
+                break;
+            }
+            case ControlKind::StandardButton:
+                EXPECT_EQ(controlStyle & BS_TYPEMASK, BS_PUSHBUTTON);
+                EXPECT_EQ(textOf(shown), design.caption);
+                break;
+            case ControlKind::Label: {
+                EXPECT_EQ(classOf(shown), "Static");
+                EXPECT_EQ(textOf(shown), design.caption);
+                const Colours colours = coloursOf(shown);
+                EXPECT_EQ(colours.background, colorRef(form::kForm.background));
+                EXPECT_EQ(colours.text, colorRef(design.foreground.value_or(form::kLabelText)));
+                // The first line fits the label; the line breaks that end Label4 add nothing.
+                const std::wstring firstLine =
+                    wide(design.caption.substr(0, design.caption.find('\r')));
+                const HDC dc = GetDC(shown);
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)));
+                SIZE line{};
+                GetTextExtentPoint32W(dc, firstLine.c_str(), static_cast<int>(firstLine.size()),
+                                      &line);
+                ReleaseDC(shown, dc);
+                EXPECT_LE(line.cx, placeOf(shown).width);
+                EXPECT_LE(line.cy, placeOf(shown).height);
+                break;
+            }
+            }
+        }
+    }
+}
+
+// What a screen reader asks a control for its name.
+std::string accessibleNameOf(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return "(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    accessible->get_accName(self, &name);
+    const std::string result = name != nullptr ? typedText(name) : std::string();
+    SysFreeString(name);
+    accessible->Release();
+    return result;
+}
+
+TEST_F(WindowTest, TabFollowsTheDesignedOrderAndButtonsHaveGreekNames) {
+    const auto tabRound = [this] {
+        std::vector<std::string> visited;
+        HWND at = control("intnumber");
+        do {
+            visited.push_back(nameOf(at));
+            at = GetNextDlgTabItem(form->handle(), at, FALSE);
+        } while (at != control("intnumber") && visited.size() < 40);
+        return visited;
+    };
+    std::vector<std::string> designedOrder;
+    for (const form::ControlDesign& design : kControls) {
+        if (design.kind != ControlKind::Label) {
+            designedOrder.emplace_back(design.name);
+        }
+    }
+    std::vector<std::string> withoutStrRoman = designedOrder;
+    withoutStrRoman.erase(withoutStrRoman.begin() + 1);
+    EXPECT_EQ(tabRound(), withoutStrRoman);
+    click("Command2"); // either conversion enables strRoman
+    EXPECT_EQ(tabRound(), designedOrder);
+
+    // Buttons are named by their window text. The boxes' names are set through Windows'
+    // accessibility services, which Wine does not provide; where they work, they are read too.
+    for (const form::ControlDesign& design : kControls) {
+        if (design.kind == ControlKind::Label) {
+            continue;
+        }
+        const std::string name = accessibleNameOf(form->control(design.name));
+        if (design.kind != ControlKind::TextBox || name != "") {
+            EXPECT_EQ(name, form::accessibleName(design)) << design.name;
+        }
+    }
+}
+
+TEST_F(WindowTest, IntnumberRefusesLettersAndTakesDigitsSignsAndPointsUpToFive) {
+    edit("intnumber", L"");
+    type("intnumber", L"aΑάZ:~\U0001D7CE"); // letters, Greek ones, and a digit outside the BMP
+    EXPECT_EQ(textOf(control("intnumber")), "");
+    type("intnumber", L"-1.59");
+    EXPECT_EQ(textOf(control("intnumber")), "-1.59");
+    type("intnumber", L"8"); // a sixth character
+    EXPECT_EQ(textOf(control("intnumber")), "-1.59");
+    type("intnumber", L"\b");
+    EXPECT_EQ(textOf(control("intnumber")), "-1.5");
+    edit("intnumber3", L"");
+    type("intnumber3", L"abcλ");
+    EXPECT_EQ(textOf(control("intnumber3")), "abcλ") << "the other boxes take any character";
+}
+
+TEST_F(WindowTest, OnlyAMoveOverTheSurfaceTurnsCommand1Red) {
+    const auto command1Points = [this] { return fontOf(control("Command1")).lfHeight; };
+    const auto moveTo = [this](POINT at) {
+        SendMessageW(form->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    };
+    for (const char* name : {"Label1", "Label4", "intnumber", "strRoman", "Command2"}) {
+        const form::PixelRect place = placeOf(control(name));
+        moveTo({place.left + place.width / 2, place.top + place.height / 2});
+    }
+    EXPECT_EQ(command1Points(), -form::fontPixels(8.25, form->dpi()));
+
+    moveTo({320, 380}); // between the buttons and the right edge
+    EXPECT_EQ(command1Points(), -form::fontPixels(10.0, form->dpi()));
+    UpdateWindow(control("Command1"));
+    const HDC dc = GetDC(control("Command1"));
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0)) << "the face is red";
+    ReleaseDC(control("Command1"), dc);
+}
+
+TEST_F(WindowTest, ClicksConvertWriteTheWorksheetAndErase) {
+    // Edits arrive in normal form C, and an unpaired surrogate is only a character gone wrong.
+    edit("strgreek4", L"\xD800");
+    click("Command1");
+    click("Command2");
+    EXPECT_EQ(textOf(control("strRoman")), "χιλιοστός πρώτος ");
+    EXPECT_EQ(textOf(control("strgreek6")), "επτακόσια εξήντα πέντε ");
+    EXPECT_EQ(textOf(control("strgreek4")), "εβδομήντα οκτώ ");
+
+    click("Command4");
+    EXPECT_EQ(
+        readBytes(programFolder.path() / "numbers.txt"),
+        readBytes(std::filesystem::path(ARITHMITIKA_TEST_DATA) / "sample_numbers_converted.txt"));
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_EQ(seen[0].text, "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο "
+                            "numbers.txt και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο "
+                            "word . ");
+    EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK)) << "no icon for news";
+    EXPECT_EQ(seen[0].title, textOf(form->handle()));
+
+    edit("strRoman2", L"\x03B1\x0301"); // alpha and a combining acute
+    edit("strgreek3", L"x\xDC00");
+    click("Command4");
+    const std::string bytes = readBytes(programFolder.path() / "numbers.txt");
+    EXPECT_NE(bytes.find(std::string(11, ' ') + "\xDC"
+                                                "67_"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("466_x?\r\n"), std::string::npos);
+
+    // Enter presses the focused button, as Space does.
+    SetFocus(control("Command3"));
+    MSG enter{control("Command3"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    IsDialogMessageW(form->handle(), &enter);
+    for (const form::ControlDesign& design : kControls) {
+        if (design.kind == ControlKind::TextBox) {
+            EXPECT_EQ(textOf(form->control(design.name)), "") << design.name;
+        }
+    }
+    EXPECT_TRUE(IsWindowEnabled(control("strRoman")));
+}
+
+TEST_F(WindowTest, RefusalsAndFailuresAreWarnings) {
+    edit("intnumber1", L"abc");
+    click("Command1");
+    std::filesystem::remove_all(programFolder.path());
+    click("Command4");
+
+    ASSERT_EQ(seen.size(), 2U);
+    EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    EXPECT_NE(seen[0].text.find("Γραμμή 2: το «abc» δεν είναι αριθμός."), std::string::npos);
+    EXPECT_EQ(textOf(control("strRoman1")), "");
+    EXPECT_EQ(seen[1].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    EXPECT_EQ(seen[1].text.rfind("Το φύλλο εργασίας δεν γράφτηκε.", 0), 0U);
+}
+
+} // namespace
+} // namespace win32_window

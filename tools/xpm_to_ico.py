@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""Writes a Windows icon file holding each XPM picture given, in 32-bit colour.
+
+    xpm_to_ico.py OUTPUT.ico PICTURE.xpm...
+
+Only what the form's pictures use is read: one character per pixel, colours as #RRGGBB or
+None (transparent). Each picture becomes one image of the icon: a bottom-up 32-bit
+BGRA bitmap followed by its 1-bit transparency mask, as Windows expects them.
+"""
+import re
+import struct
+import sys
+
+
+def read_xpm(path):
+    rows = re.findall(r'"([^"]*)"', open(path, encoding="ascii").read())
+    width, height, colours, per_pixel = (int(n) for n in rows[0].split()[:4])
+    if per_pixel != 1:
+        raise SystemExit(f"{path}: only one character per pixel is supported")
+    palette = {}
+    for line in rows[1 : 1 + colours]:
+        key, value = line[0], line[1:].split()[-1]
+        if value.lower() == "none":
+            palette[key] = None
+        elif re.fullmatch(r"#[0-9A-Fa-f]{6}", value):
+            palette[key] = tuple(int(value[i : i + 2], 16) for i in (1, 3, 5))
+        else:
+            raise SystemExit(f"{path}: colour {value!r} is not #RRGGBB or None")
+    pixels = [[palette[c] for c in row] for row in rows[1 + colours : 1 + colours + height]]
+    if len(pixels) != height or any(len(row) != width for row in pixels):
+        raise SystemExit(f"{path}: the picture is not {width} x {height}")
+    return width, height, pixels
+
+
+def icon_image(width, height, pixels):
+    # The header's height counts the colour bitmap and the mask together.
+    header = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = bytearray()
+    mask = bytearray()
+    mask_row_bytes = ((width + 31) // 32) * 4
+    for row in reversed(pixels):
+        bits = bytearray(mask_row_bytes)
+        for x, pixel in enumerate(row):
+            if pixel is None:
+                colour += bytes(4)
+                bits[x // 8] |= 0x80 >> (x % 8)
+            else:
+                red, green, blue = pixel
+                colour += bytes((blue, green, red, 255))
+        mask += bits
+    return header + bytes(colour) + bytes(mask)
+
+
+def main(output, *pictures):
+    images = [(w, h, icon_image(w, h, p)) for w, h, p in map(read_xpm, pictures)]
+    data = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for width, height, image in images:
+        data += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    data += b"".join(image for _, _, image in images)
+    with open(output, "wb") as out:
+        out.write(data)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        raise SystemExit(__doc__)
+    main(*sys.argv[1:])

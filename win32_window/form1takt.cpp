@@ -1,0 +1,554 @@
+#include "win32_window/form1takt.h"
+
+#include "form/design.h"
+#include "form/scaling.h"
+#include "win32_window/dpi.h"
+#include "win32_window/face_button.h"
+#include "win32_window/resources.h"
+#include "win32_window/text.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include <commctrl.h>
+#include <oleacc.h>
+#include <windowsx.h>
+
+namespace win32_window {
+
+namespace {
+
+using form::ControlDesign;
+using form::kControls;
+using form::kForm;
+using enum form::ControlKind;
+
+// A fixed-size window: a caption with the system menu and a minimise box, no sizing border.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowExStyle = 0;
+constexpr wchar_t kClassName[] = L"Form1takt";
+
+// Each control's identifier is its row in the design, above the dialog identifiers (IDOK,
+// IDCANCEL) that the dialog keys send.
+constexpr int kFirstControlId = 1000;
+
+COLORREF colorRef(sheet::Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// The design row of a control of the window, or nullptr.
+const ControlDesign* designOf(HWND control) {
+    const int row = GetDlgCtrlID(control) - kFirstControlId;
+    return row >= 0 && row < static_cast<int>(kControls.size())
+               ? &kControls[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+bool isGraphical(const ControlDesign& design) {
+    return design.kind == GraphicalButton || design.kind == PictureButton;
+}
+
+struct Creation {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+Creation creationOf(const ControlDesign& design) {
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    switch (design.kind) {
+    case TextBox:
+        return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case GraphicalButton:
+    case PictureButton:
+        return {L"BUTTON", kChild | WS_TABSTOP | BS_OWNERDRAW, 0};
+    case StandardButton:
+        return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case Label:
+        break;
+    }
+    // A label wraps at word boundaries from the top left and takes neither focus nor clicks.
+    return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+}
+
+// The text a control is created with. A button's is what a screen reader reads, so the
+// picture button carries its tool tip as a text it never draws.
+std::wstring windowText(const ControlDesign& design) {
+    switch (design.kind) {
+    case TextBox:
+        return {};
+    case GraphicalButton:
+    case PictureButton:
+    case StandardButton:
+        return wide(form::accessibleName(design));
+    case Label:
+        break;
+    }
+    return wide(design.caption);
+}
+
+// The width of a caption's first line in a font. A label has no background or border, so one
+// whose font came out a pixel wider than the designer's (a stand-in face, rounding at a high
+// density) is widened by that much rather than cutting off the end of its text.
+int firstLineWidth(std::string_view caption, HFONT font) {
+    const std::wstring line = wide(caption.substr(0, caption.find_first_of("\r\n")));
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return extent.cx;
+}
+
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kClassName, &windowClass)) {
+        return;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    // The background is painted from the design on WM_ERASEBKGND; the form has no icon of
+    // its own.
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "RegisterClassExW");
+    }
+}
+
+} // namespace
+
+Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
+                     MessageBoxFunction messageBox)
+    : m_worksheetFolders(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
+      m_sheet(*this), m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
+    registerWindowClass(instance, &Form1takt::windowProcedure);
+    m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
+                               kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (m_window == nullptr) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "CreateWindowExW");
+    }
+    createControls(instance);
+    layOut(dpiOf(m_window));
+    placeWindow();
+    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
+        for (const sheet::Column column : sheet::kColumns) {
+            showText({r, column}, m_sheet.text({r, column}));
+        }
+    }
+    showStrRomanEnabled(m_sheet.strRomanEnabled());
+    // The focus starts in the first control that can take it; it is given when the window is
+    // first activated.
+    m_focusBeforeDeactivation = box({0, sheet::Column::Number});
+}
+
+Form1takt::~Form1takt() {
+    if (m_window != nullptr) {
+        DestroyWindow(m_window);
+    }
+}
+
+HWND Form1takt::control(std::string_view name) const {
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].name == name) {
+            return m_controls.at(i);
+        }
+    }
+    return nullptr;
+}
+
+HWND Form1takt::box(sheet::BoxId id) const {
+    return control(sheet::boxName(id));
+}
+
+void Form1takt::createControls(HINSTANCE instance) {
+    // Created in the design's order, which is the focus order that Tab follows.
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlDesign& design = kControls[i];
+        const Creation how = creationOf(design);
+        const HWND control = CreateWindowExW(
+            how.exStyle, how.windowClass, windowText(design).c_str(), how.style, 0, 0, 0, 0,
+            m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
+            nullptr);
+        if (control == nullptr) {
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                    "CreateWindowExW");
+        }
+        m_controls.push_back(control);
+        m_boxBackgrounds.emplace_back(design.kind == TextBox && design.background
+                                          ? CreateSolidBrush(colorRef(*design.background))
+                                          : nullptr);
+        if (design.kind == TextBox) {
+            // 0 lifts Windows' default limit of 30000 characters.
+            SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+        }
+    }
+
+    // The key filter of intnumber sees each typed character before the box inserts it.
+    SetWindowSubclass(box({0, sheet::Column::Number}), &Form1takt::numberBoxProcedure, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+
+    m_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                m_window, nullptr, instance, nullptr);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].toolTip.empty() || m_toolTip == nullptr) {
+            continue;
+        }
+        std::wstring tip = wide(kControls[i].toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the common controls
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_window;
+        tool.uId = reinterpret_cast<UINT_PTR>(m_controls[i]);
+        tool.lpszText = tip.data();
+        SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    nameControlsForScreenReaders();
+}
+
+// A box has no caption and no label right before it, so a screen reader would not know what
+// to call it; the design's Greek name is set on it explicitly.
+void Form1takt::nameControlsForScreenReaders() {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        return; // no accessibility services here (COM not started): nothing to name for
+    }
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].kind == TextBox) {
+            services->SetHwndPropStr(m_controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                     PROPID_ACC_NAME,
+                                     wide(form::accessibleName(kControls[i])).c_str());
+        }
+    }
+    services->Release();
+}
+
+HFONT Form1takt::font(double points, bool bold) {
+    for (const CachedFont& cached : m_fonts) {
+        if (cached.points == points && cached.bold == bold) {
+            return cached.font.get();
+        }
+    }
+    LOGFONTW design{};
+    design.lfHeight = -form::fontPixels(points, m_dpi);
+    design.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    // Windows finds a face with Greek letters where the designer's face has none.
+    design.lfCharSet = GREEK_CHARSET;
+    design.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    const std::wstring face = wide(form::kFontFace);
+    face.copy(design.lfFaceName, LF_FACESIZE - 1);
+    m_fonts.push_back({points, bold, Font(CreateFontIndirectW(&design))});
+    return m_fonts.back().font.get();
+}
+
+void Form1takt::layOut(int dpi) {
+    // The old fonts stay alive until every control has its new one.
+    std::vector<CachedFont> oldFonts = std::exchange(m_fonts, {});
+    m_dpi = dpi;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlDesign& design = kControls[i];
+        const double points =
+            design.name == "Command1" ? m_sheet.command1Look().captionPoints : design.font.points;
+        const HFONT shownFont = font(points, design.font.bold);
+        form::PixelRect place = form::toPixels(design.place, dpi);
+        if (design.kind == Label) {
+            place.width = std::max(place.width, firstLineWidth(design.caption, shownFont));
+        }
+        SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(shownFont), TRUE);
+    }
+    const int pictureSize = MulDiv(form::kPictureSize, dpi, form::kDesignDpi);
+    m_picture.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMagnetIcon),
+                                      IMAGE_ICON, pictureSize, pictureSize, LR_DEFAULTCOLOR)));
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Form1takt::placeWindow() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const SIZE frame = frameSize();
+    setFrame({work.left + (work.right - work.left - frame.cx) / 2,
+              work.top + (work.bottom - work.top - frame.cy) / 2});
+}
+
+SIZE Form1takt::frameSize() const {
+    const form::PixelRect client =
+        form::toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, m_dpi);
+    const RECT frame = frameFor({client.width, client.height}, kWindowStyle, kWindowExStyle, m_dpi);
+    return {frame.right, frame.bottom};
+}
+
+void Form1takt::setFrame(POINT topLeft) {
+    SIZE frame = frameSize();
+    SetWindowPos(m_window, nullptr, topLeft.x, topLeft.y, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame Windows reckons for a density can differ from the one it draws (a caption
+    // not yet scaled): the client area is what must come out right, so any difference is
+    // made up.
+    RECT client{};
+    GetClientRect(m_window, &client);
+    const form::PixelRect wanted =
+        form::toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, m_dpi);
+    if (client.right != wanted.width || client.bottom != wanted.height) {
+        frame.cx += wanted.width - client.right;
+        frame.cy += wanted.height - client.bottom;
+        SetWindowPos(m_window, nullptr, 0, 0, frame.cx, frame.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+int Form1takt::run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(m_window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Form1takt::showMessageBox(HWND owner, const std::wstring& text, const std::wstring& title,
+                               UINT style) {
+    MessageBoxW(owner, text.c_str(), title.c_str(), style);
+}
+
+LRESULT CALLBACK Form1takt::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Form1takt*>(creation->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1takt*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->m_window = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT Form1takt::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(m_window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_formBackground.get());
+        return 1;
+    }
+    case WM_CTLCOLOREDIT:
+        return colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
+    case WM_CTLCOLORSTATIC: // labels, and a disabled box
+        return colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
+    case WM_DRAWITEM:
+        onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            pressFocusedButton(); // Enter, as a dialog does it
+        } else {
+            onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        }
+        return 0;
+    case WM_MOUSEMOVE: {
+        // Only a move over the window's own surface counts, not one over a control (a label
+        // lets the mouse through to the window, so it is looked up here).
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (ChildWindowFromPointEx(m_window, at, CWP_SKIPINVISIBLE) == m_window) {
+            m_sheet.mouseMovedOverSurface();
+        }
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // Keep the focus where the user left it when another window comes in between.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(m_window, focus)) {
+                m_focusBeforeDeactivation = focus;
+            }
+        } else if (m_focusBeforeDeactivation != nullptr &&
+                   IsWindowEnabled(m_focusBeforeDeactivation)) {
+            SetFocus(m_focusBeforeDeactivation);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another density: everything is laid out again and the window
+        // takes the place Windows suggests, at the size the form needs there.
+        layOut(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        setFrame({suggested->left, suggested->top});
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(m_window);
+        return 0;
+    case WM_DESTROY: {
+        IAccPropServices* services = nullptr;
+        if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IAccPropServices,
+                                       reinterpret_cast<void**>(&services)))) {
+            MSAAPROPID name = PROPID_ACC_NAME;
+            for (const HWND control : m_controls) {
+                services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                         &name, 1);
+            }
+            services->Release();
+        }
+        PostQuitMessage(0);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+LRESULT Form1takt::colours(HDC dc, HWND control, bool disabledBox) {
+    const ControlDesign* design = designOf(control);
+    if (design == nullptr) {
+        return DefWindowProcW(m_window, disabledBox ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                              reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    }
+    if (design->kind == Label) {
+        // Drawn straight on the window's silver.
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, colorRef(design->foreground.value_or(form::kLabelText)));
+        return reinterpret_cast<LRESULT>(m_formBackground.get());
+    }
+    const auto row = static_cast<std::size_t>(design - kControls.data());
+    const COLORREF background =
+        design->background ? colorRef(*design->background) : GetSysColor(COLOR_WINDOW);
+    COLORREF text =
+        design->foreground ? colorRef(*design->foreground) : GetSysColor(COLOR_WINDOWTEXT);
+    if (disabledBox) {
+        text = colorRef(form::kDisabledText);
+    }
+    SetBkColor(dc, background);
+    SetTextColor(dc, text);
+    const HBRUSH brush =
+        m_boxBackgrounds[row] ? m_boxBackgrounds[row].get() : GetSysColorBrush(COLOR_WINDOW);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+void Form1takt::onCommand(HWND control, int notification) {
+    const ControlDesign* design = designOf(control);
+    if (design == nullptr) {
+        return;
+    }
+    if (design->kind == TextBox) {
+        // Only the user's edits are forwarded; the sheet's own changes come from it.
+        if (notification == EN_CHANGE && !m_showingText) {
+            std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+            typed.resize(static_cast<std::size_t>(
+                GetWindowTextW(control, typed.data(), static_cast<int>(typed.size()))));
+            m_sheet.setText(*form::boxOf(design->name), typedText(typed));
+        }
+        return;
+    }
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    if (design->name == "Command1") {
+        m_sheet.convertToOrdinals();
+    } else if (design->name == "Command2") {
+        m_sheet.convertToCardinals();
+    } else if (design->name == "Command3") {
+        m_sheet.eraseAll();
+    } else if (design->name == "Command4") {
+        m_sheet.writeWorksheet(m_worksheetFolders);
+    }
+}
+
+void Form1takt::pressFocusedButton() {
+    const HWND focus = GetFocus();
+    const ControlDesign* design = designOf(focus);
+    if (design != nullptr && design->kind != TextBox && design->kind != Label) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    }
+}
+
+void Form1takt::onDrawItem(const DRAWITEMSTRUCT& item) {
+    const ControlDesign* design = designOf(item.hwndItem);
+    if (design == nullptr || !isGraphical(*design)) {
+        return;
+    }
+    const bool isCommand1 = design->name == "Command1";
+    FaceButtonLook look{
+        .face = isCommand1           ? colorRef(m_sheet.command1Look().face)
+                : design->background ? colorRef(*design->background)
+                                     : GetSysColor(COLOR_BTNFACE),
+        .font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
+        .dpi = m_dpi,
+    };
+    if (design->kind == PictureButton) {
+        look.picture = m_picture.get();
+        look.pictureSize = MulDiv(form::kPictureSize, m_dpi, form::kDesignDpi);
+    }
+    drawFaceButton(item, wide(design->caption), look);
+}
+
+LRESULT CALLBACK Form1takt::numberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                               UINT_PTR id, DWORD_PTR) {
+    // WM_CHAR carries every typed character, also those an input method commits; a
+    // character outside the basic plane arrives as two surrogates, each above "9".
+    if (message == WM_CHAR &&
+        !sheet::ExerciseSheet::acceptsTypedCharacter(static_cast<char32_t>(wParam))) {
+        return 0; // discarded before it is inserted
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, &Form1takt::numberBoxProcedure, id);
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+void Form1takt::showText(sheet::BoxId id, const std::string& text) {
+    const HWND shown = box(id);
+    const std::wstring newText = wide(text);
+    std::wstring oldText(static_cast<std::size_t>(GetWindowTextLengthW(shown)) + 1, L'\0');
+    oldText.resize(static_cast<std::size_t>(
+        GetWindowTextW(shown, oldText.data(), static_cast<int>(oldText.size()))));
+    // Setting the text resets the caret and the undo, so only a change is shown.
+    if (oldText != newText) {
+        m_showingText = true;
+        SetWindowTextW(shown, newText.c_str());
+        m_showingText = false;
+    }
+}
+
+void Form1takt::showStrRomanEnabled(bool enabled) {
+    EnableWindow(box({0, sheet::Column::Ordinal}), enabled ? TRUE : FALSE);
+}
+
+void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
+    const HWND command1 = control("Command1");
+    SendMessageW(command1, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(
+                     font(look.captionPoints, form::findControl("Command1")->font.bold)),
+                 FALSE);
+    InvalidateRect(command1, nullptr, TRUE);
+}
+
+void Form1takt::showMessage(const sheet::Message& message) {
+    const UINT icon = message.kind == sheet::Message::Kind::Warning ? MB_ICONWARNING : 0U;
+    m_messageBox(m_window, wide(message.text), wide(kForm.caption), MB_OK | icon);
+}
+
+} // namespace win32_window
