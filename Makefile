@@ -2,9 +2,11 @@
 #   make run          builds the program and opens its window
 #   make test         builds everything and runs every test
 # and a few more:
-#   make screenshot   writes docs/screenshot.png, without a display
+#   make screenshot   writes docs/screenshot-linux.png, without a display
 #   make bench        runs the benchmarks
 #   make install      installs the program for the desktop (PREFIX=/usr/local)
+#   make windows      the Windows program, its zip and its installer, in dist/
+#   make windows-screenshot  writes docs/screenshot-windows.png, drawn under Wine
 # and the hardening checks that CI runs too:
 #   make sanitize     every test again, built with AddressSanitizer and UBSan
 #   make fuzz         each fuzz target for FUZZ_SECONDS (60) with libFuzzer
@@ -20,7 +22,8 @@ FUZZ_TARGETS = number_text zoned_line_writer worksheet
 # The window's build, without the tests (their packages are the test command's).
 CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 
-.PHONY: run test build screenshot bench install sanitize fuzz lint windows-test clean
+.PHONY: run test build screenshot bench install sanitize fuzz lint windows windows-screenshot \
+    windows-test clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -28,7 +31,7 @@ run:
 	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
 	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}$${QT_QPA_PLATFORM:-}" ]; then \
 	    echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the"; \
-	    echo "window cannot open. 'make screenshot' draws it into docs/screenshot.png instead."; \
+	    echo "window cannot open. 'make screenshot' draws it into docs/screenshot-linux.png instead."; \
 	    exit 1; \
 	fi
 	$(BUILD)/app/arithmitika
@@ -46,7 +49,7 @@ screenshot:
 	$(CONFIGURE_WINDOW)
 	cmake --build $(BUILD) -j $(JOBS) --target window_screenshot
 	mkdir -p docs
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot-linux.png
 
 bench: build
 	$(BUILD)/bench/numerals_bench
@@ -89,12 +92,24 @@ lint: build
 WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all LANG=C.UTF-8 \
     WINEDLLOVERRIDES="mscoree,mshtml="
 
-windows-test:
+# The Windows program, cross-compiled with mingw-w64: dist/arithmitika.exe, the portable zip
+# and the per-user installer.
+windows:
 	@tools/setup-debian.sh build windows
 	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DBUILD_TESTING=ON
 	cmake --build build-windows -j $(JOBS)
+	cmake --build build-windows --target windows_dist
+
+# A picture of the Windows window, drawn under Wine without a display.
+windows-screenshot: windows
+	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
+	mkdir -p docs
+	$(WINE_ENV) wine build-windows/tools/window_screenshot.exe \
+	    "$$($(WINE_ENV) winepath --windows $(CURDIR)/docs/screenshot-windows.png)"
+
+windows-test: windows
 	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
 	$(WINE_ENV) ctest --test-dir build-windows --output-on-failure
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz build-windows
+	rm -rf $(BUILD) build-sanitize build-fuzz build-windows dist

@@ -6,7 +6,8 @@
 # Groups: build (compiler and CMake), window (Qt, and a font with Greek that fits the form),
 # tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, and the
 # desktop's validators), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
-# windows (the mingw-w64 cross compiler, Wine, and GoogleTest's sources).
+# windows (the mingw-w64 cross compiler, Wine and the font it draws with, GoogleTest's
+# sources, Python for the icon, NSIS for the installer).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -18,7 +19,7 @@ for group in "$@"; do
     tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream" ;;
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
-    windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest python3 fonts-liberation2" ;;
+    windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest python3 fonts-liberation2 nsis" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

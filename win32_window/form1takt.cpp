@@ -154,13 +154,14 @@ Form1takt::~Form1takt() {
     }
 }
 
+int Form1takt::controlId(std::string_view name) {
+    const form::ControlDesign* design = form::findControl(name);
+    return design != nullptr ? kFirstControlId + static_cast<int>(design - kControls.data()) : 0;
+}
+
 HWND Form1takt::control(std::string_view name) const {
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if (kControls[i].name == name) {
-            return m_controls.at(i);
-        }
-    }
-    return nullptr;
+    const int id = controlId(name);
+    return id != 0 ? GetDlgItem(m_window, id) : nullptr;
 }
 
 HWND Form1takt::box(sheet::BoxId id) const {

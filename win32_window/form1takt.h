@@ -37,6 +37,10 @@ public:
     Form1takt(const Form1takt&) = delete;
     Form1takt& operator=(const Form1takt&) = delete;
 
+    // The identifier of the control with this designer name, which another program can find
+    // it by (GetDlgItem), or 0.
+    static int controlId(std::string_view name);
+
     HWND handle() const { return m_window; }
     // The control with this designer name ("intnumber", "Command3"), or nullptr.
     HWND control(std::string_view name) const;

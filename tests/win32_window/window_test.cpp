@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,24 @@ LOGFONTW fontOf(HWND control) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
     return font;
+}
+
+// The tool tip a control of the form shows, from the form's tool-tip window.
+std::string toolTipOf(HWND control) {
+    HWND tips = nullptr;
+    while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        if (GetWindow(tips, GW_OWNER) == GetParent(control)) {
+            break;
+        }
+    }
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&tool));
+    return typedText(text);
 }
 
 COLORREF colorRef(sheet::Rgb rgb) {
@@ -126,6 +145,7 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
     EXPECT_EQ(textOf(form->handle()), "Τακτικά και απόλυτα αριθμητικά" + std::string(12, ' '));
     EXPECT_EQ(SendMessageW(control("intnumber"), EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_GT(SendMessageW(control("intnumber1"), EM_GETLIMITTEXT, 0, 0), 1'000'000);
+    EXPECT_EQ(toolTipOf(control("Command3")), "Σβήσιμο");
 
     for (const int dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
@@ -237,6 +257,7 @@ std::string accessibleNameOf(HWND control) {
 }
 
 TEST_F(WindowTest, TabFollowsTheDesignedOrderAndButtonsHaveGreekNames) {
+    EXPECT_EQ(GetFocus(), control("intnumber")) << "the focus starts in intnumber";
     const auto tabRound = [this] {
         std::vector<std::string> visited;
         HWND at = control("intnumber");

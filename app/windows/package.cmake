@@ -1,0 +1,54 @@
+# Makes what a teacher downloads, in DIST: the program alone (stripped, checked to import
+# nothing but Windows' own libraries), a portable zip with a Greek read-me, and the per-user
+# installer. Run by the 'windows_dist' target with -D for each variable below.
+#   EXE STRIP OBJDUMP MAKENSIS ICON README VERSION NSIS_SCRIPT DIST
+cmake_minimum_required(VERSION 3.25)
+
+# The libraries that come with every Windows from 7 on; a DLL beyond these would have to be
+# shipped beside the program.
+set(windows_libraries
+    advapi32 comctl32 gdi32 kernel32 msvcrt normaliz ole32 oleaut32 shell32 user32 uxtheme)
+set(max_bytes 3145728) # 3 MiB: small enough to mail or carry on any USB stick
+
+file(MAKE_DIRECTORY "${DIST}")
+set(program "${DIST}/arithmitika.exe")
+file(COPY_FILE "${EXE}" "${program}")
+execute_process(COMMAND "${STRIP}" "${program}" COMMAND_ERROR_IS_FATAL ANY)
+
+file(SIZE "${program}" bytes)
+if(bytes GREATER max_bytes)
+    message(FATAL_ERROR "arithmitika.exe is ${bytes} bytes, more than ${max_bytes}")
+endif()
+execute_process(COMMAND "${OBJDUMP}" -p "${program}" OUTPUT_VARIABLE headers
+    COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+foreach(import IN LISTS imports)
+    string(REGEX REPLACE "DLL Name: (.+)\\.[dD][lL][lL]" "\\1" library "${import}")
+    string(TOLOWER "${library}" library)
+    if(NOT library IN_LIST windows_libraries)
+        message(FATAL_ERROR "arithmitika.exe imports ${library}.dll, which Windows lacks")
+    endif()
+endforeach()
+
+# The read-me as Notepad reads it on every Windows: UTF-8 with a byte-order mark, CR LF.
+file(READ "${README}" readme)
+string(CONFIGURE "${readme}" readme @ONLY)
+string(REPLACE "\n" "\r\n" readme "${readme}")
+set(stage "${DIST}/.stage")
+file(REMOVE_RECURSE "${stage}")
+file(MAKE_DIRECTORY "${stage}")
+string(ASCII 239 187 191 bom)
+file(WRITE "${stage}/ΔΙΑΒΑΣΕ.txt" "${bom}${readme}")
+file(COPY_FILE "${program}" "${stage}/arithmitika.exe")
+
+set(zip "${DIST}/arithmitika-${VERSION}-windows-x64.zip")
+file(REMOVE "${zip}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip
+        --mtime=2000-01-01 arithmitika.exe ΔΙΑΒΑΣΕ.txt
+    WORKING_DIRECTORY "${stage}" COMMAND_ERROR_IS_FATAL ANY)
+
+execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${VERSION}"
+        "-DEXE=${program}" "-DREADME_SOURCE=${stage}/ΔΙΑΒΑΣΕ.txt" "-DICON=${ICON}"
+        "-DOUTFILE=${DIST}/arithmitika-${VERSION}-setup.exe" "${NSIS_SCRIPT}"
+    COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE_RECURSE "${stage}")
