@@ -5,6 +5,8 @@
 #   make screenshot   writes docs/screenshot-linux.png, without a display
 #   make bench        runs the benchmarks
 #   make install      installs the program for the desktop (PREFIX=/usr/local)
+#   make package      a Debian package of the program, in dist/
+#   make e2e          installs that package and uses it as a teacher would (as root)
 #   make windows      the Windows program, its zip and its installer, in dist/
 #   make windows-screenshot  writes docs/screenshot-windows.png, drawn under Wine
 # and the hardening checks that CI runs too:
@@ -19,10 +21,11 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = number_text zoned_line_writer worksheet
+VERSION = $(shell sed -n 's/^ *VERSION \([0-9.]*\)$$/\1/p' CMakeLists.txt)
 # The window's build, without the tests (their packages are the test command's).
 CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 
-.PHONY: run test build screenshot bench install sanitize fuzz lint windows windows-screenshot \
+.PHONY: run test build screenshot bench install package e2e sanitize fuzz lint windows windows-screenshot \
     windows-test clean
 
 run:
@@ -60,6 +63,30 @@ install:
 	$(CONFIGURE_WINDOW) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target arithmitika
 	cmake --install $(BUILD)
+
+# A Debian package of the program in dist/, built for /usr with Debian's hardening flags;
+# lintian must find nothing in it.
+package:
+	@tools/setup-debian.sh build window package
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    cmake -S . -B build-package -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	cmake --build build-package -j $(JOBS) --target arithmitika compressed_documents form_table
+	cd build-package && cpack -G DEB
+	lintian --fail-on error,warning --info dist/arithmitika_$(VERSION)_amd64.deb
+
+# A teacher's first day on a real X server: installs the package above, uses the program as a
+# fresh account would, with key presses, clicks and the accessibility bus, then purges the
+# package. It changes the machine, so it is not part of 'make test'; it must run as root.
+e2e: package
+	@tools/setup-debian.sh e2e
+	mkdir -p build-e2e
+	build-package/tools/form_table > build-e2e/form_table.tsv
+	/usr/bin/python3 tests/e2e/teacher_first_day.py dist/arithmitika_$(VERSION)_amd64.deb \
+	    build-e2e/form_table.tsv tests/worksheet/data/sample_numbers_converted.txt \
+	    build-e2e/screenshots
 
 sanitize:
 	@tools/setup-debian.sh build window tests
@@ -112,4 +139,4 @@ windows-test: windows
 	$(WINE_ENV) ctest --test-dir build-windows --output-on-failure
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz build-windows dist
+	rm -rf $(BUILD) build-sanitize build-fuzz build-windows build-package build-e2e dist
