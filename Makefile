@@ -3,6 +3,7 @@
 #   make test         builds everything and runs every test
 # and a few more:
 #   make screenshot   writes docs/screenshot-linux.png, without a display
+#   make worksheet-picture  writes docs/worksheet-page-1.png, printed by LibreOffice
 #   make bench        runs the benchmarks
 #   make install      installs the program for the desktop (PREFIX=/usr/local)
 #   make package      a Debian package of the program, in dist/
@@ -25,7 +26,7 @@ VERSION = $(shell sed -n 's/^ *VERSION \([0-9.]*\)$$/\1/p' CMakeLists.txt)
 # The window's build, without the tests (their packages are the test command's).
 CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 
-.PHONY: run test build screenshot bench install package e2e sanitize fuzz lint windows windows-screenshot \
+.PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
     windows-test clean
 
 run:
@@ -53,6 +54,14 @@ screenshot:
 	cmake --build $(BUILD) -j $(JOBS) --target window_screenshot
 	mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot-linux.png
+
+# The first printed page of the sample worksheet, as LibreOffice prints it, for the README.
+worksheet-picture:
+	@tools/setup-debian.sh build window picture
+	$(CONFIGURE_WINDOW)
+	cmake --build $(BUILD) -j $(JOBS) --target sample_worksheet
+	mkdir -p docs
+	tools/worksheet_picture.sh $(BUILD)/tools/sample_worksheet docs/worksheet-page-1.png
 
 bench: build
 	$(BUILD)/bench/numerals_bench

@@ -8,7 +8,7 @@
 # desktop's validators), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
 # package (CPack's helpers for a Debian package, and lintian), e2e (an X server, a window
 # manager, xdotool, screenshots, a session bus and the accessibility bus with its Python
-# bindings),
+# bindings), picture (LibreOffice and poppler, to print the worksheet into a picture),
 # windows (the mingw-w64 cross compiler, Wine and the font it draws with, GoogleTest's
 # sources, Python for the icon, NSIS for the installer).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
@@ -23,6 +23,7 @@ for group in "$@"; do
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
     package) packages="$packages dpkg-dev file lintian" ;;
+    picture) packages="$packages libreoffice-writer-nogui fonts-liberation2 poppler-utils" ;;
     e2e) packages="$packages xvfb openbox xdotool imagemagick dbus dbus-bin at-spi2-core python3 python3-pyatspi" ;;
     windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest python3 fonts-liberation2 nsis" ;;
     *)
