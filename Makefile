@@ -25,6 +25,9 @@ FUZZ_TARGETS = number_text zoned_line_writer worksheet
 VERSION = $(shell sed -n 's/^ *VERSION \([0-9.]*\)$$/\1/p' CMakeLists.txt)
 # The window's build, without the tests (their packages are the test command's).
 CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+# The Windows build, cross-compiled with mingw-w64.
+CONFIGURE_WINDOWS = cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    -DBUILD_TESTING=ON
 
 .PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
     windows-test clean
@@ -119,9 +122,11 @@ fuzz:
 	        build-fuzz/corpus/$$target fuzz/corpus/$$target $$regressions || exit 1; \
 	done
 
+# The Windows code is checked against the cross build's compile commands (configured only).
 lint: build
-	@tools/setup-debian.sh lint
-	tools/lint.sh $(BUILD) $(JOBS)
+	@tools/setup-debian.sh lint windows
+	$(CONFIGURE_WINDOWS) >/dev/null
+	tools/lint.sh $(BUILD) $(JOBS) build-windows
 
 # Wine runs with UTF-8 texts (Greek window titles), quietly, and without the .NET and HTML
 # engines it would offer to download.
@@ -132,18 +137,20 @@ WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all LANG=C.UTF-8 \
 # and the per-user installer.
 windows:
 	@tools/setup-debian.sh build windows
-	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DBUILD_TESTING=ON
+	$(CONFIGURE_WINDOWS)
 	cmake --build build-windows -j $(JOBS)
 	cmake --build build-windows --target windows_dist
 
 # A picture of the Windows window, drawn under Wine without a display.
 windows-screenshot: windows
+	@tools/setup-debian.sh wine
 	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
 	mkdir -p docs
 	$(WINE_ENV) wine build-windows/tools/window_screenshot.exe \
 	    "$$($(WINE_ENV) winepath --windows $(CURDIR)/docs/screenshot-windows.png)"
 
 windows-test: windows
+	@tools/setup-debian.sh wine
 	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
 	$(WINE_ENV) ctest --test-dir build-windows --output-on-failure
 

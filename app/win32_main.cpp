@@ -46,7 +46,7 @@ std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     // COM carries the accessible names of the boxes to screen readers.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -55,13 +55,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     int exitCode = 1;
     try {
         // A program for one user, so the worksheet goes beside it; no system folders to avoid.
-        win32_window::Form1takt form(instance, sheet::worksheetFolders({
-                                                   .programFolder = programFolder(),
-                                                   .systemFolders = {},
-                                                   .documents = knownFolder(FOLDERID_Documents),
-                                                   .home = knownFolder(FOLDERID_Profile),
-                                               }));
-        ShowWindow(form.handle(), show);
+        win32_window::Form1takt form(hInstance, sheet::worksheetFolders({
+                                                    .programFolder = programFolder(),
+                                                    .systemFolders = {},
+                                                    .documents = knownFolder(FOLDERID_Documents),
+                                                    .home = knownFolder(FOLDERID_Profile),
+                                                }));
+        ShowWindow(form.handle(), nShowCmd);
         UpdateWindow(form.handle());
         exitCode = form.run();
     } catch (const std::exception& failure) {

@@ -49,7 +49,9 @@ constexpr PixelRect toPixels(const TwipsRect& place, int dpi) {
 // The height in pixels of a font's em at a point size, rounded to the nearest: 8.25 points
 // are 11 pixels at 96 dots per inch and 17 at 144.
 constexpr int fontPixels(double points, int dpi) {
-    return static_cast<int>(points * dpi / kPointsPerInch + 0.5);
+    const double exact = points * dpi / kPointsPerInch;
+    const int whole = static_cast<int>(exact);
+    return exact - whole >= 0.5 ? whole + 1 : whole;
 }
 
 static_assert(toPixels(15, kDesignDpi) == 1 && toPixels(9675, kDesignDpi) == 645);

@@ -9,8 +9,8 @@
 # package (CPack's helpers for a Debian package, and lintian), e2e (an X server, a window
 # manager, xdotool, screenshots, a session bus and the accessibility bus with its Python
 # bindings), picture (LibreOffice and poppler, to print the worksheet into a picture),
-# windows (the mingw-w64 cross compiler, Wine and the font it draws with, GoogleTest's
-# sources, Python for the icon, NSIS for the installer).
+# windows (the mingw-w64 cross compiler, GoogleTest's sources, Python for the icon, NSIS for
+# the installer), wine (Wine, and the font it draws the window with).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -25,7 +25,8 @@ for group in "$@"; do
     package) packages="$packages dpkg-dev file lintian" ;;
     picture) packages="$packages libreoffice-writer-nogui fonts-liberation2 poppler-utils" ;;
     e2e) packages="$packages xvfb openbox xdotool imagemagick dbus dbus-bin at-spi2-core python3 python3-pyatspi" ;;
-    windows) packages="$packages g++-mingw-w64-x86-64-posix wine wine64 googletest python3 fonts-liberation2 nsis" ;;
+    windows) packages="$packages g++-mingw-w64-x86-64-posix googletest python3 nsis" ;;
+    wine) packages="$packages wine wine64 fonts-liberation2" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

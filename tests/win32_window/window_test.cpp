@@ -87,7 +87,7 @@ struct Colours {
 Colours coloursOf(HWND control) {
     const bool asStatic = classOf(control) == "Static" || !IsWindowEnabled(control);
     const HDC dc = CreateCompatibleDC(nullptr);
-    const auto brush = reinterpret_cast<HBRUSH>(
+    auto* const brush = reinterpret_cast<HBRUSH>(
         SendMessageW(GetParent(control), asStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
                      reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     LOGBRUSH filled{};
@@ -250,7 +250,7 @@ std::string accessibleNameOf(HWND control) {
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     accessible->get_accName(self, &name);
-    const std::string result = name != nullptr ? typedText(name) : std::string();
+    std::string result = name != nullptr ? typedText(name) : std::string();
     SysFreeString(name);
     accessible->Release();
     return result;
@@ -286,7 +286,7 @@ TEST_F(WindowTest, TabFollowsTheDesignedOrderAndButtonsHaveGreekNames) {
             continue;
         }
         const std::string name = accessibleNameOf(form->control(design.name));
-        if (design.kind != ControlKind::TextBox || name != "") {
+        if (design.kind != ControlKind::TextBox || !name.empty()) {
             EXPECT_EQ(name, form::accessibleName(design)) << design.name;
         }
     }
