@@ -146,6 +146,14 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
     EXPECT_EQ(SendMessageW(control("intnumber"), EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_GT(SendMessageW(control("intnumber1"), EM_GETLIMITTEXT, 0, 0), 1'000'000);
     EXPECT_EQ(toolTipOf(control("Command3")), "Σβήσιμο");
+    // First shown in the middle of the work area of its monitor.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form->handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT frame{};
+    GetWindowRect(form->handle(), &frame);
+    EXPECT_NEAR(frame.left + frame.right, monitor.rcWork.left + monitor.rcWork.right, 1);
+    EXPECT_NEAR(frame.top + frame.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
 
     for (const int dpi : {96, 144}) {
         SCOPED_TRACE(dpi);
