@@ -84,7 +84,7 @@ package:
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	    cmake -S . -B build-package -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
-	    -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS)
 	cmake --build build-package -j $(JOBS) --target arithmitika compressed_documents form_table
 	cd build-package && cpack -G DEB
 	lintian --fail-on error,warning --info dist/arithmitika_$(VERSION)_amd64.deb

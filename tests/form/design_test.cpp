@@ -33,18 +33,6 @@ TEST(ScalingTest, TwipsAndPointsBecomePixelsAtEachCommonDensity) {
     }
 }
 
-TEST(ScalingTest, NeighboursThatTouchInTheDesignTouchAtEveryDensity) {
-    // intnumber1 ends where 1215 + 960 twips end; a box placed right there must not leave a
-    // gap or overlap after rounding, whatever the density.
-    for (const int dpi : {96, 120, 144, 168, 192}) {
-        SCOPED_TRACE(dpi);
-        const PixelRect first = toPixels({960, 1200, 1215, 375}, dpi);
-        const PixelRect next = toPixels({960 + 1215, 1200 + 375, 1215, 375}, dpi);
-        EXPECT_EQ(first.right(), next.left);
-        EXPECT_EQ(first.bottom(), next.top);
-    }
-}
-
 TEST(DesignTest, EveryControlIsNamedOnceLiesInsideTheFormAndNoTwoInputsOverlap) {
     const PixelRect client = toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, 96);
     std::set<std::string_view> names;

@@ -7,6 +7,9 @@ if(NOT result EQUAL 0)
 endif()
 foreach(file
         bin/arithmitika
+        share/man/man1/arithmitika.1.gz
+        share/doc/arithmitika/copyright
+        share/doc/arithmitika/changelog.gz
         share/applications/${APP_ID}.desktop
         share/metainfo/${APP_ID}.metainfo.xml
         share/icons/hicolor/scalable/apps/${APP_ID}.svg)
