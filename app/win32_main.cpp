@@ -3,6 +3,7 @@
 #include "form/design.h"
 #include "sheet/worksheet_folders.h"
 #include "win32_window/form1takt.h"
+#include "win32_window/startup.h"
 #include "win32_window/text.h"
 
 #include <exception>
@@ -10,7 +11,6 @@
 #include <string>
 
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -47,12 +47,7 @@ std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
-    // COM carries the accessible names of the boxes to screen readers.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    int exitCode = 1;
+    const win32_window::Startup startup;
     try {
         // A program for one user, so the worksheet goes beside it; no system folders to avoid.
         win32_window::Form1takt form(hInstance, sheet::worksheetFolders({
@@ -63,15 +58,12 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
                                                 }));
         ShowWindow(form.handle(), nShowCmd);
         UpdateWindow(form.handle());
-        exitCode = form.run();
+        return form.run();
     } catch (const std::exception& failure) {
         const std::wstring text = L"Το πρόγραμμα δεν μπόρεσε να ανοίξει το παράθυρό του (" +
                                   win32_window::wide(failure.what()) + L").";
         MessageBoxW(nullptr, text.c_str(), win32_window::wide(form::kForm.caption).c_str(),
                     MB_OK | MB_ICONERROR);
+        return 1;
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return exitCode;
 }

@@ -3,11 +3,11 @@
 // with no display; on Windows it works the same.
 
 #include "win32_window/form1takt.h"
+#include "win32_window/startup.h"
 
 #include <cstdio>
 
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 #include <wincodec.h>
 
@@ -51,9 +51,7 @@ int wmain(int argc, wchar_t* argv[]) {
         std::fprintf(stderr, "usage: window_screenshot PICTURE.png\n");
         return 2;
     }
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    const win32_window::Startup startup;
 
     win32_window::Form1takt form(GetModuleHandleW(nullptr), {});
     ShowWindow(form.handle(), SW_SHOW);
@@ -78,7 +76,6 @@ int wmain(int argc, wchar_t* argv[]) {
     SelectObject(memory, previous);
     DeleteObject(picture);
     DeleteDC(memory);
-    CoUninitialize();
     if (!saved) {
         std::fprintf(stderr, "cannot write the picture\n");
         return 1;

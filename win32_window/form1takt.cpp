@@ -102,6 +102,31 @@ int firstLineWidth(std::string_view caption, HFONT font) {
     return extent.cx;
 }
 
+// The text a control shows now.
+std::wstring currentText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The client area the form needs at a density.
+SIZE clientSize(int dpi) {
+    const form::PixelRect client =
+        form::toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, dpi);
+    return {client.width, client.height};
+}
+
+// Runs use with Windows' accessibility property services, where there are any (COM started).
+template <typename Use> void withAccessibilityServices(Use use) {
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        use(*services);
+        services->Release();
+    }
+}
+
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, kClassName, &windowClass)) {
@@ -217,19 +242,15 @@ void Form1takt::createControls(HINSTANCE instance) {
 // A box has no caption and no label right before it, so a screen reader would not know what
 // to call it; the design's Greek name is set on it explicitly.
 void Form1takt::nameControlsForScreenReaders() {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        return; // no accessibility services here (COM not started): nothing to name for
-    }
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if (kControls[i].kind == TextBox) {
-            services->SetHwndPropStr(m_controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                     PROPID_ACC_NAME,
-                                     wide(form::accessibleName(kControls[i])).c_str());
+    withAccessibilityServices([this](IAccPropServices& services) {
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            if (kControls[i].kind == TextBox) {
+                services.SetHwndPropStr(m_controls[i], static_cast<DWORD>(OBJID_CLIENT),
+                                        CHILDID_SELF, PROPID_ACC_NAME,
+                                        wide(form::accessibleName(kControls[i])).c_str());
+            }
         }
-    }
-    services->Release();
+    });
 }
 
 HFONT Form1takt::font(double points, bool bold) {
@@ -285,9 +306,7 @@ void Form1takt::placeWindow() {
 }
 
 SIZE Form1takt::frameSize() const {
-    const form::PixelRect client =
-        form::toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, m_dpi);
-    const RECT frame = frameFor({client.width, client.height}, kWindowStyle, kWindowExStyle, m_dpi);
+    const RECT frame = frameFor(clientSize(m_dpi), kWindowStyle, kWindowExStyle, m_dpi);
     return {frame.right, frame.bottom};
 }
 
@@ -300,11 +319,10 @@ void Form1takt::setFrame(POINT topLeft) {
     // made up.
     RECT client{};
     GetClientRect(m_window, &client);
-    const form::PixelRect wanted =
-        form::toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, m_dpi);
-    if (client.right != wanted.width || client.bottom != wanted.height) {
-        frame.cx += wanted.width - client.right;
-        frame.cy += wanted.height - client.bottom;
+    const SIZE wanted = clientSize(m_dpi);
+    if (client.right != wanted.cx || client.bottom != wanted.cy) {
+        frame.cx += wanted.cx - client.right;
+        frame.cy += wanted.cy - client.bottom;
         SetWindowPos(m_window, nullptr, 0, 0, frame.cx, frame.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -402,17 +420,13 @@ LRESULT Form1takt::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(m_window);
         return 0;
     case WM_DESTROY: {
-        IAccPropServices* services = nullptr;
-        if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_IAccPropServices,
-                                       reinterpret_cast<void**>(&services)))) {
+        withAccessibilityServices([this](IAccPropServices& services) {
             MSAAPROPID name = PROPID_ACC_NAME;
             for (const HWND control : m_controls) {
-                services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                         &name, 1);
+                services.ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                        &name, 1);
             }
-            services->Release();
-        }
+        });
         PostQuitMessage(0);
         return 0;
     }
@@ -457,10 +471,7 @@ void Form1takt::onCommand(HWND control, int notification) {
     if (design->kind == TextBox) {
         // Only the user's edits are forwarded; the sheet's own changes come from it.
         if (notification == EN_CHANGE && !m_showingText) {
-            std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-            typed.resize(static_cast<std::size_t>(
-                GetWindowTextW(control, typed.data(), static_cast<int>(typed.size()))));
-            m_sheet.setText(*form::boxOf(design->name), typedText(typed));
+            m_sheet.setText(*form::boxOf(design->name), typedText(currentText(control)));
         }
         return;
     }
@@ -523,11 +534,8 @@ LRESULT CALLBACK Form1takt::numberBoxProcedure(HWND box, UINT message, WPARAM wP
 void Form1takt::showText(sheet::BoxId id, const std::string& text) {
     const HWND shown = box(id);
     const std::wstring newText = wide(text);
-    std::wstring oldText(static_cast<std::size_t>(GetWindowTextLengthW(shown)) + 1, L'\0');
-    oldText.resize(static_cast<std::size_t>(
-        GetWindowTextW(shown, oldText.data(), static_cast<int>(oldText.size()))));
     // Setting the text resets the caret and the undo, so only a change is shown.
-    if (oldText != newText) {
+    if (currentText(shown) != newText) {
         m_showingText = true;
         SetWindowTextW(shown, newText.c_str());
         m_showingText = false;

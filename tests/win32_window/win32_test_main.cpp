@@ -1,18 +1,12 @@
 // Runs the Windows window's tests with COM and the common controls started, as the program
 // starts them.
 
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
+#include "win32_window/startup.h"
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    const win32_window::Startup startup;
     ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    CoUninitialize();
-    return result;
+    return RUN_ALL_TESTS();
 }
