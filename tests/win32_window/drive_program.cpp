@@ -54,7 +54,11 @@ HWND messageBoxOf(DWORD thread) {
 
 // The steps, on the running program; 0 when each one happened.
 int drive(DWORD thread) {
-    const HWND form = waitFor([] { return FindWindowW(L"Form1takt", nullptr); });
+    // Shown only once every control is in place.
+    const HWND form = waitFor([] {
+        const HWND found = FindWindowW(L"Form1takt", nullptr);
+        return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+    });
     if (form == nullptr) {
         return fail("the program's window did not open");
     }
