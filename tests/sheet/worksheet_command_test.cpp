@@ -87,21 +87,6 @@ TEST_F(WorksheetCommandTest, CanBeWrittenBeforeAnyConversion) {
     EXPECT_EQ(onlyMessage().text, kReady);
 }
 
-TEST_F(WorksheetCommandTest, AProgramFolderThatCannotBeWrittenFallsBackToTheDocuments) {
-    std::filesystem::remove(programFolder);
-    writeBytes(programFolder, "not a folder"); // fails for root too
-
-    write();
-
-    EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
-    const Message& message = onlyMessage();
-    EXPECT_EQ(message.kind, Message::Kind::Plain);
-    EXPECT_THAT(message.text, HasSubstr("Ανοίξτε το αρχείο " +
-                                        utf8(documentsFolder / "numbers.txt") + " και τυπώστε το"));
-    EXPECT_THAT(message.text, HasSubstr("Δεν ήταν δυνατό να γραφτεί το «" +
-                                        utf8(programFolder / "numbers.txt") + "»"));
-}
-
 TEST_F(WorksheetCommandTest, WhenNoFolderCanBeWrittenTheErrorNamesEachPathAndReason) {
     std::filesystem::remove_all(temporary.path());
 
@@ -118,25 +103,42 @@ TEST_F(WorksheetCommandTest, WhenNoFolderCanBeWrittenTheErrorNamesEachPathAndRea
     EXPECT_FALSE(std::filesystem::exists(homeFolder)) << "only the documents folder is made";
 }
 
-TEST_F(WorksheetCommandTest, AMissingDocumentsFolderIsMadeOrElseTheHomeTakesTheWorksheet) {
-    std::filesystem::remove(programFolder);
-    writeBytes(programFolder, "not a folder"); // fails for root too
-    std::filesystem::remove(documentsFolder);
+TEST_F(WorksheetCommandTest, AFolderThatCannotTakeTheWorksheetIsNamedAndTheNextOneTakesIt) {
+    enum class Documents { Present, Missing, TakenByAFile };
+    struct Case {
+        std::string name;
+        Documents documents;
+        std::filesystem::path writtenTo;
+        std::filesystem::path refused; // the last folder the message names as refused
+    };
+    const std::vector<Case> cases{
+        {"a program folder that cannot be written: the documents", Documents::Present,
+         documentsFolder, programFolder},
+        {"a missing documents folder is made", Documents::Missing, documentsFolder, programFolder},
+        {"one that cannot be made: the home", Documents::TakenByAFile, homeFolder, documentsFolder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(temporary.path());
+        std::filesystem::create_directories(homeFolder);
+        writeBytes(programFolder, "not a folder"); // fails for root too
+        if (c.documents == Documents::Present) {
+            std::filesystem::create_directory(documentsFolder);
+        } else if (c.documents == Documents::TakenByAFile) {
+            writeBytes(documentsFolder, "not a folder either");
+        }
+        view.messages.clear();
 
-    write();
-    EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
-    EXPECT_THAT(onlyMessage().text,
-                HasSubstr("αρχείο " + utf8(documentsFolder / "numbers.txt") + " και"));
+        write();
 
-    // A documents folder that cannot be made: its name is taken by a file.
-    std::filesystem::remove_all(documentsFolder);
-    writeBytes(documentsFolder, "not a folder either");
-    view.messages.clear();
-    write();
-    EXPECT_TRUE(std::filesystem::exists(homeFolder / "numbers.txt"));
-    EXPECT_THAT(onlyMessage().text, HasSubstr("αρχείο " + utf8(homeFolder / "numbers.txt")));
-    EXPECT_THAT(onlyMessage().text, HasSubstr("Δεν ήταν δυνατό να γραφτεί το «" +
-                                              utf8(documentsFolder / "numbers.txt")));
+        EXPECT_TRUE(std::filesystem::exists(c.writtenTo / "numbers.txt"));
+        const Message& message = onlyMessage();
+        EXPECT_EQ(message.kind, Message::Kind::Plain);
+        EXPECT_THAT(message.text, HasSubstr("Ανοίξτε το αρχείο " +
+                                            utf8(c.writtenTo / "numbers.txt") + " και τυπώστε το"));
+        EXPECT_THAT(message.text, HasSubstr("Δεν ήταν δυνατό να γραφτεί το «" +
+                                            utf8(c.refused / "numbers.txt") + "»"));
+    }
 }
 
 TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
