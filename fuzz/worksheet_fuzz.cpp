@@ -62,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
     std::vector<worksheet::WorksheetRow> rows;
+    rows.reserve(7);
     for (std::size_t r = 0; r < 7; ++r) {
         rows.push_back({texts[3 * r], texts[3 * r + 1], texts[3 * r + 2]});
     }

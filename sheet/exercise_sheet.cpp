@@ -107,6 +107,7 @@ void ExerciseSheet::eraseAll() {
 
 void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
     std::vector<worksheet::WorksheetRow> rows;
+    rows.reserve(m_rows.size());
     for (const ExerciseRow& row : m_rows) {
         rows.push_back({row.number, row.ordinal, row.cardinal});
     }

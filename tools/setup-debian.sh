@@ -6,11 +6,12 @@
 # Groups: build (compiler and CMake), window (Qt, and a font with Greek that fits the form),
 # tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, and the
 # desktop's validators), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
-# package (CPack's helpers for a Debian package, and lintian), e2e (an X server, a window
-# manager, xdotool, screenshots, a session bus and the accessibility bus with its Python
-# bindings), picture (LibreOffice and poppler, to print the worksheet into a picture),
-# windows (the mingw-w64 cross compiler, GoogleTest's sources, Python for the icon, NSIS for
-# the installer), wine (Wine, and the font it draws the window with).
+# package (CPack's helpers for a Debian package, lintian and the AppStream validator), e2e (an
+# X server, a window manager, xdotool, screenshots, a session bus and the accessibility bus
+# with its Python bindings), picture (LibreOffice and poppler, to print the worksheet into a
+# picture), windows (the mingw-w64 cross compiler, GoogleTest's sources, Python for the icon,
+# NSIS for the installer), wine (Wine, and the font it draws the window with), chroot
+# (debootstrap and git, to try the project on another Debian release).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -20,13 +21,14 @@ for group in "$@"; do
     build) packages="$packages cmake g++ make" ;;
     window) packages="$packages qt6-base-dev fonts-liberation2" ;;
     tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream" ;;
-    fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+    fuzz) packages="$packages clang libclang-rt-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
-    package) packages="$packages dpkg-dev file lintian" ;;
+    package) packages="$packages dpkg-dev file lintian appstream" ;;
     picture) packages="$packages libreoffice-writer-nogui fonts-liberation2 poppler-utils" ;;
     e2e) packages="$packages xvfb openbox xdotool imagemagick dbus dbus-bin at-spi2-core python3 python3-pyatspi" ;;
     windows) packages="$packages g++-mingw-w64-x86-64-posix googletest python3 nsis" ;;
     wine) packages="$packages wine wine64 fonts-liberation2" ;;
+    chroot) packages="$packages debootstrap git" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

@@ -1,5 +1,7 @@
 #include "win32_window/dpi.h"
 
+#include <bit>
+
 namespace win32_window {
 
 namespace {
@@ -10,8 +12,8 @@ template <typename Function> Function newerUser32Function(const char* name) {
     if (user32 == nullptr) {
         return nullptr;
     }
-    // The address is of the documented type; the cast through void* is how C++ takes it.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+    // The address is of the documented type: only its bits are taken over.
+    return std::bit_cast<Function>(GetProcAddress(user32, name));
 }
 
 int systemDpi() {

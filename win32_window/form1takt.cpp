@@ -8,6 +8,7 @@
 #include "win32_window/text.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -470,8 +471,9 @@ void Form1takt::onCommand(HWND control, int notification) {
     }
     if (design->kind == TextBox) {
         // Only the user's edits are forwarded; the sheet's own changes come from it.
-        if (notification == EN_CHANGE && !m_showingText) {
-            m_sheet.setText(*form::boxOf(design->name), typedText(currentText(control)));
+        const std::optional<sheet::BoxId> box = form::boxOf(design->name);
+        if (box && notification == EN_CHANGE && !m_showingText) {
+            m_sheet.setText(*box, typedText(currentText(control)));
         }
         return;
     }

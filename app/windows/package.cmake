@@ -1,7 +1,9 @@
 # Makes what a teacher downloads, in DIST: the program alone (stripped, checked to import
 # nothing but Windows' own libraries), a portable zip with a Greek read-me, and the per-user
 # installer. Run by the 'windows_dist' target with -D for each variable below.
-#   EXE STRIP OBJDUMP MAKENSIS ICON README VERSION NSIS_SCRIPT DIST
+#   EXE STRIP OBJDUMP MAKENSIS ICON README VERSION NSIS_SCRIPT STAGE DIST
+# Everything is made in STAGE first; only when all three are finished do they move into DIST,
+# so a step that fails leaves nothing half-made where a teacher would pick it up.
 cmake_minimum_required(VERSION 3.25)
 
 # The libraries that come with every Windows from 7 on; a DLL beyond these would have to be
@@ -10,8 +12,9 @@ set(windows_libraries
     advapi32 comctl32 gdi32 kernel32 msvcrt normaliz ole32 oleaut32 shell32 user32 uxtheme)
 set(max_bytes 3145728) # 3 MiB: small enough to mail or carry on any USB stick
 
-file(MAKE_DIRECTORY "${DIST}")
-set(program "${DIST}/arithmitika.exe")
+file(REMOVE_RECURSE "${STAGE}")
+file(MAKE_DIRECTORY "${STAGE}/zip")
+set(program "${STAGE}/arithmitika.exe")
 file(COPY_FILE "${EXE}" "${program}")
 execute_process(COMMAND "${STRIP}" "${program}" COMMAND_ERROR_IS_FATAL ANY)
 
@@ -34,21 +37,26 @@ endforeach()
 file(READ "${README}" readme)
 string(CONFIGURE "${readme}" readme @ONLY)
 string(REPLACE "\n" "\r\n" readme "${readme}")
-set(stage "${DIST}/.stage")
-file(REMOVE_RECURSE "${stage}")
-file(MAKE_DIRECTORY "${stage}")
 string(ASCII 239 187 191 bom)
-file(WRITE "${stage}/ΔΙΑΒΑΣΕ.txt" "${bom}${readme}")
-file(COPY_FILE "${program}" "${stage}/arithmitika.exe")
+file(WRITE "${STAGE}/zip/ΔΙΑΒΑΣΕ.txt" "${bom}${readme}")
+file(COPY_FILE "${program}" "${STAGE}/zip/arithmitika.exe")
 
-set(zip "${DIST}/arithmitika-${VERSION}-windows-x64.zip")
-file(REMOVE "${zip}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip
+# The zip flags its entries' names as UTF-8 only when made in a UTF-8 locale (see the target).
+set(zip "arithmitika-${VERSION}-windows-x64.zip")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${STAGE}/${zip}" --format=zip
         --mtime=2000-01-01 arithmitika.exe ΔΙΑΒΑΣΕ.txt
-    WORKING_DIRECTORY "${stage}" COMMAND_ERROR_IS_FATAL ANY)
+    WORKING_DIRECTORY "${STAGE}/zip" COMMAND_ERROR_IS_FATAL ANY)
 
+set(installer "arithmitika-${VERSION}-setup.exe")
 execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${VERSION}"
-        "-DEXE=${program}" "-DREADME_SOURCE=${stage}/ΔΙΑΒΑΣΕ.txt" "-DICON=${ICON}"
-        "-DOUTFILE=${DIST}/arithmitika-${VERSION}-setup.exe" "${NSIS_SCRIPT}"
+        "-DEXE=${program}" "-DREADME_SOURCE=${STAGE}/zip/ΔΙΑΒΑΣΕ.txt" "-DICON=${ICON}"
+        "-DOUTFILE=${STAGE}/${installer}" "${NSIS_SCRIPT}"
     COMMAND_ERROR_IS_FATAL ANY)
-file(REMOVE_RECURSE "${stage}")
+
+# Each file lands whole: copied beside its final name, then renamed over it.
+file(MAKE_DIRECTORY "${DIST}")
+foreach(made arithmitika.exe "${zip}" "${installer}")
+    file(COPY_FILE "${STAGE}/${made}" "${DIST}/.${made}.part")
+    file(RENAME "${DIST}/.${made}.part" "${DIST}/${made}")
+endforeach()
+file(REMOVE_RECURSE "${STAGE}")

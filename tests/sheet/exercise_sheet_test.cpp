@@ -22,6 +22,7 @@ protected:
     }
     std::vector<std::string> column(Column c) const {
         std::vector<std::string> texts;
+        texts.reserve(kRowCount);
         for (std::size_t r = 0; r < kRowCount; ++r) {
             texts.push_back(sheet.text({r, c}));
         }
@@ -69,6 +70,7 @@ TEST_F(ExerciseSheetTest, OrdinalCommandFillsTheOrdinalBoxesRowByRowThenEnablesS
     EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
     EXPECT_TRUE(sheet.strRomanEnabled());
     std::vector<std::string> expectedCalls;
+    expectedCalls.reserve(kRowCount + 1);
     for (std::size_t r = 0; r < kRowCount; ++r) {
         expectedCalls.push_back(boxName({r, Column::Ordinal}) + "=" + kSampleOrdinals[r]);
     }
