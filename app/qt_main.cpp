@@ -26,7 +26,9 @@ int main(int argc, char* argv[]) {
     const std::array<std::filesystem::path, 3> systemFolders{ARITHMITIKA_INSTALL_BINDIR, "/usr/bin",
                                                              "/usr/local/bin"};
     qt_window::Form1takt form(sheet::worksheetFolders({
-        .programFolder = path(QCoreApplication::applicationDirPath()),
+        // From the system's own record of the program, as bytes: Qt gives no folder at all
+        // when the name is not UTF-8.
+        .programFolder = sheet::runningProgramFolder(),
         .systemFolders = systemFolders,
         .documents = path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
         .home = path(QDir::homePath()),

@@ -16,28 +16,13 @@
 
 namespace {
 
-// The folder of the running program, however long its path and whatever its letters.
-std::filesystem::path programFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return std::filesystem::path(path).parent_path();
-        }
-        path.resize(path.size() * 2); // cut short: try again with more room
-    }
-}
-
-// A known folder of the user's, wherever it was moved or redirected to; empty if there is none.
+// A known folder of the user's, wherever it was moved or redirected to; empty if Windows knows
+// none. The path is asked for without checking that the folder is there, so that a missing
+// Documents folder is made, as on Linux, rather than passed over.
 std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
     std::filesystem::path folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) {
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path))) {
         folder = path;
     }
     CoTaskMemFree(path);
@@ -51,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     try {
         // A program for one user, so the worksheet goes beside it; no system folders to avoid.
         win32_window::Form1takt form(hInstance, sheet::worksheetFolders({
-                                                    .programFolder = programFolder(),
+                                                    .programFolder = sheet::runningProgramFolder(),
                                                     .systemFolders = {},
                                                     .documents = knownFolder(FOLDERID_Documents),
                                                     .home = knownFolder(FOLDERID_Profile),

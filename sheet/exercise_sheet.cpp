@@ -112,25 +112,28 @@ void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
         rows.push_back({row.number, row.ordinal, row.cardinal});
     }
 
-    std::vector<worksheet::SaveOutcome> failed;
+    std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : folders) {
-        worksheet::SaveOutcome outcome;
+        if (folder.path.empty()) { // a place the platform could not find
+            failed.push_back({folder, std::make_error_code(std::errc::no_such_file_or_directory)});
+            continue;
+        }
         std::error_code notMade;
         if (folder.kind == WorksheetFolder::Kind::Documents &&
             !std::filesystem::exists(folder.path, notMade)) {
             std::filesystem::create_directory(folder.path, notMade);
         }
         if (notMade) {
-            outcome = {folder.path / worksheet::kWorksheetFileName, notMade};
-        } else {
-            outcome = worksheet::saveWorksheet(rows, folder.path);
+            failed.push_back({folder, notMade});
+            continue;
         }
+        const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folder.path);
         if (outcome.saved()) {
             m_view.showMessage(
                 worksheetSaved(outcome, folder.kind == WorksheetFolder::Kind::Program, failed));
             return;
         }
-        failed.push_back(std::move(outcome));
+        failed.push_back({folder, outcome.error});
     }
     m_view.showMessage(worksheetNotSaved(failed));
 }

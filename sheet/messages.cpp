@@ -62,23 +62,43 @@ std::string explained(std::error_code error) {
 #ifdef _WIN32
     // Windows will not replace a file that a program holds open, such as a word processor
     // showing the last worksheet: ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION or
-    // ERROR_LOCK_VIOLATION.
-    if (error.category() == std::system_category() &&
-        (error.value() == 5 || error.value() == 32 || error.value() == 33)) {
-        greek = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· αν "
-                "είναι, κλείστε το και δοκιμάστε ξανά";
+    // ERROR_LOCK_VIOLATION. Nor one marked read-only: ERROR_FILE_READ_ONLY.
+    if (error.category() == std::system_category()) {
+        if (error.value() == 5 || error.value() == 32 || error.value() == 33) {
+            greek = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· αν "
+                    "είναι, κλείστε το και δοκιμάστε ξανά";
+        } else if (error.value() == 6009) {
+            greek = "το αρχείο numbers.txt είναι μόνο για ανάγνωση";
+        }
     }
 #endif
     const std::string system = error.message();
     return greek.empty() ? system : std::string(greek) + " (" + system + ")";
 }
 
-std::string whyNotWritten(std::span<const worksheet::SaveOutcome> failed) {
+std::string_view placeName(WorksheetFolder::Kind kind) {
+    switch (kind) {
+    case WorksheetFolder::Kind::Program:
+        return "ο φάκελος του προγράμματος";
+    case WorksheetFolder::Kind::Documents:
+        return "ο φάκελος των εγγράφων";
+    case WorksheetFolder::Kind::Home:
+        return "ο προσωπικός φάκελος";
+    }
+    return {};
+}
+
+std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
     std::string text;
-    for (const worksheet::SaveOutcome& outcome : failed) {
+    for (const FolderNotUsed& notUsed : failed) {
         text += text.empty() ? "" : "\n";
-        text += "Δεν ήταν δυνατό να γραφτεί το «" + utf8(outcome.file) +
-                "»: " + explained(outcome.error) + ".";
+        if (notUsed.folder.path.empty()) {
+            text += "Δεν βρέθηκε " + std::string(placeName(notUsed.folder.kind)) + ".";
+            continue;
+        }
+        text += "Δεν ήταν δυνατό να γραφτεί το «" +
+                utf8(notUsed.folder.path / worksheet::kWorksheetFileName) +
+                "»: " + explained(notUsed.error) + ".";
     }
     return text;
 }
@@ -98,7 +118,7 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
 }
 
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const worksheet::SaveOutcome> failed, Desktop desktop) {
+                       std::span<const FolderNotUsed> failed, Desktop desktop) {
     const std::string file =
         besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
     std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
@@ -122,7 +142,7 @@ Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
     return {Message::Kind::Plain, std::move(text)};
 }
 
-Message worksheetNotSaved(std::span<const worksheet::SaveOutcome> failed) {
+Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {
     return {Message::Kind::Warning, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + whyNotWritten(failed)};
 }
 

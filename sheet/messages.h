@@ -3,11 +3,13 @@
 // Every message the exercise sheet shows, in Greek.
 
 #include "sheet/sheet_view.h"
+#include "sheet/worksheet_folders.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <cstddef>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace sheet {
 
@@ -33,14 +35,20 @@ inline constexpr Desktop kThisDesktop = Desktop::Windows;
 inline constexpr Desktop kThisDesktop = Desktop::Linux;
 #endif
 
+// A folder that did not take the worksheet, with the system's reason. A folder without a path
+// is a place the platform could not find at all.
+struct FolderNotUsed {
+    WorksheetFolder folder;
+    std::error_code error;
+};
+
 // The worksheet is ready: where to find it (by its name alone when it is beside the program,
 // else by its full path), how to open it on this desktop, why it is not in a folder tried
 // before (failed), and how many characters were written as "?".
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const worksheet::SaveOutcome> failed,
-                       Desktop desktop = kThisDesktop);
+                       std::span<const FolderNotUsed> failed, Desktop desktop = kThisDesktop);
 
-// No folder took the worksheet: each file tried, with the reason.
-Message worksheetNotSaved(std::span<const worksheet::SaveOutcome> failed);
+// No folder took the worksheet: each file tried, or place not found, with the reason.
+Message worksheetNotSaved(std::span<const FolderNotUsed> failed);
 
 } // namespace sheet

@@ -1,7 +1,16 @@
 #include "sheet/worksheet_folders.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace sheet {
 
@@ -21,11 +30,14 @@ bool isSystemFolder(const std::filesystem::path& folder,
 
 std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places) {
     std::vector<WorksheetFolder> folders;
+    // A place the platform could not find stays in the list with no path, so that the message
+    // can say so; a folder already listed is not tried twice.
     const auto add = [&folders](const std::filesystem::path& path, WorksheetFolder::Kind kind) {
-        const bool listed =
-            std::any_of(folders.begin(), folders.end(),
-                        [&path](const WorksheetFolder& f) { return f.path == path; });
-        if (!path.empty() && !listed) {
+        const bool listed = !path.empty() && std::any_of(folders.begin(), folders.end(),
+                                                         [&path](const WorksheetFolder& f) {
+                                                             return f.path == path;
+                                                         });
+        if (!listed) {
             folders.push_back({path, kind});
         }
     };
@@ -35,6 +47,28 @@ std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places) {
     add(places.documents, WorksheetFolder::Kind::Documents);
     add(places.home, WorksheetFolder::Kind::Home);
     return folders;
+}
+
+std::filesystem::path runningProgramFolder() {
+#ifdef _WIN32
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return std::filesystem::path(path).parent_path();
+        }
+        path.resize(path.size() * 2); // cut short: try again with more room
+    }
+#else
+    std::error_code unknown;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unknown);
+    return unknown ? std::filesystem::path() : program.parent_path();
+#endif
 }
 
 } // namespace sheet

@@ -39,4 +39,9 @@ struct ProgramPlaces {
 
 std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places);
 
+// The folder of the running program as the system names it, whatever its letters and however
+// long; empty if the system cannot say. On Linux the name is kept as bytes, so a folder named
+// in a legacy code page (unzipped from a Windows archive) is found too.
+std::filesystem::path runningProgramFolder();
+
 } // namespace sheet

@@ -69,8 +69,9 @@ Creation creationOf(const ControlDesign& design) {
     case Label:
         break;
     }
-    // A label wraps at word boundaries from the top left and takes neither focus nor clicks.
-    return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+    // A label wraps at word boundaries from the top left and takes neither focus nor clicks. It
+    // leaves out what its siblings above it cover (see createControls).
+    return {L"STATIC", kChild | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0};
 }
 
 // The text a control is created with. A button's is what a screen reader reads, so the
@@ -214,6 +215,16 @@ void Form1takt::createControls(HINSTANCE instance) {
         if (design.kind == TextBox) {
             // 0 lifts Windows' default limit of 30000 characters.
             SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+        }
+    }
+
+    // Labels lie beneath every other control and paint nothing over them: Label2 reaches a
+    // twip row into the top edge of strRoman, which stays the box's own. Only tab stops take
+    // part in the focus order, so moving the labels down leaves it as it is.
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].kind == Label) {
+            SetWindowPos(m_controls[i], HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
 
@@ -444,10 +455,11 @@ LRESULT Form1takt::colours(HDC dc, HWND control, bool disabledBox) {
                               reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     }
     if (design->kind == Label) {
-        // Drawn straight on the window's silver.
+        // No background of its own: the text is drawn straight on what lies beneath, the
+        // window's silver and the edge of a box it overlaps.
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colorRef(design->foreground.value_or(form::kLabelText)));
-        return reinterpret_cast<LRESULT>(m_formBackground.get());
+        return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
     }
     const auto row = static_cast<std::size_t>(design - kControls.data());
     const COLORREF background =

@@ -53,13 +53,34 @@ std::error_code lastError() {
 
 } // namespace
 
+#ifdef _WIN32
+std::wstring extendedLengthPath(const std::filesystem::path& path) {
+    constexpr std::wstring_view kPrefix = LR"(\\?\)";
+    constexpr std::wstring_view kDevice = LR"(\\.\)";
+    constexpr std::wstring_view kShare = LR"(\\)";
+    const std::wstring given = std::filesystem::path(path).make_preferred().native();
+    if (given.starts_with(kPrefix) || given.starts_with(kDevice)) {
+        return given; // already as Windows takes it
+    }
+    if (given.starts_with(kShare)) { // \\server\share\...
+        const std::filesystem::path share =
+            std::filesystem::path(given.substr(kShare.size())).lexically_normal();
+        return std::wstring(kPrefix) + L"UNC\\" + share.native();
+    }
+    std::error_code unknown;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, unknown);
+    return std::wstring(kPrefix) +
+           (unknown ? path : absolute).lexically_normal().make_preferred().native();
+}
+#endif
+
 ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(target)) {
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         m_temporary = temporaryName(m_target, attempt);
 #ifdef _WIN32
-        HANDLE file = CreateFileW(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(extendedLengthPath(m_temporary).c_str(), GENERIC_WRITE, 0,
+                                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             m_file = file;
             return;
@@ -83,8 +104,12 @@ ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(
 ReplacingFile::~ReplacingFile() {
     closeFile();
     if (!m_committed) {
+#ifdef _WIN32
+        DeleteFileW(extendedLengthPath(m_temporary).c_str());
+#else
         std::error_code ignored;
         std::filesystem::remove(m_temporary, ignored);
+#endif
     }
 }
 
@@ -129,12 +154,24 @@ void ReplacingFile::commit() {
         fail("cannot flush", lastError());
     }
     closeFile();
+    const std::wstring temporary = extendedLengthPath(m_temporary);
+    const std::wstring target = extendedLengthPath(m_target);
+    // Windows answers ERROR_ACCESS_DENIED alike for a folder of the target's name, a read-only
+    // file and a file held open, so what stands there is looked at first. A read-only file is
+    // never replaced (Windows refuses; Wine would not).
+    const DWORD standing = GetFileAttributesW(target.c_str());
+    if (standing != INVALID_FILE_ATTRIBUTES && (standing & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        fail("cannot replace", std::make_error_code(std::errc::is_a_directory));
+    }
+    if (standing != INVALID_FILE_ATTRIBUTES && (standing & FILE_ATTRIBUTE_READONLY) != 0) {
+        fail("cannot replace", {ERROR_FILE_READ_ONLY, std::system_category()});
+    }
     // Windows refuses to replace a file that another program holds open. A reader or a virus
     // scanner lets go within moments, so the rename is tried again for a second; a word
     // processor that keeps the file open is reported.
     constexpr int kAttempts = 40;
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExW(m_temporary.c_str(), m_target.c_str(),
+        if (MoveFileExW(temporary.c_str(), target.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             break;
         }

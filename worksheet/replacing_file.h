@@ -3,6 +3,7 @@
 #include "worksheet/byte_sink.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace worksheet {
@@ -17,6 +18,14 @@ namespace worksheet {
 //
 // Every failure throws std::filesystem::filesystem_error naming the target and the system's
 // reason.
+#ifdef _WIN32
+// A path as Windows takes it past MAX_PATH (260 characters): absolute, with "." and ".." worked
+// out, backslashes only, and the \\?\ prefix (\\?\UNC\ for a network share). A folder deep
+// enough that only the temporary file's longer name goes past the limit is then written to all
+// the same, and never reported as missing.
+std::wstring extendedLengthPath(const std::filesystem::path& path);
+#endif
+
 class ReplacingFile final : public ByteSink {
 public:
     explicit ReplacingFile(std::filesystem::path target);

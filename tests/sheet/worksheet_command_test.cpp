@@ -1,6 +1,7 @@
 #include "recording_view.h"
 #include "sheet/exercise_sheet.h"
 #include "sheet/messages.h"
+#include "support/child_process.h"
 #include "support/temporary_folder.h"
 
 #include <filesystem>
@@ -141,6 +142,126 @@ TEST_F(WorksheetCommandTest, AFolderThatCannotTakeTheWorksheetIsNamedAndTheNextO
     }
 }
 
+// What stands in the way beside the program is named, and the documents take the worksheet.
+TEST_F(WorksheetCommandTest, WhatKeepsTheWorksheetFromTheProgramFolderIsNamed) {
+    const std::filesystem::path besideProgram = programFolder / "numbers.txt";
+    const std::string refused = "Δεν ήταν δυνατό να γραφτεί το «" + utf8(besideProgram) + "»: ";
+    struct Case {
+        std::string name;
+        std::filesystem::path program; // empty: the platform could not find it
+        std::string reason;
+    };
+    std::vector<Case> cases{
+        {"a folder named numbers.txt", programFolder,
+         refused + "υπάρχει ήδη φάκελος με το όνομα numbers.txt ("},
+        {"no program folder found", {}, "Δεν βρέθηκε ο φάκελος του προγράμματος."},
+    };
+#ifdef _WIN32
+    cases.push_back({"a read-only numbers.txt", programFolder,
+                     refused + "το αρχείο numbers.txt είναι μόνο για ανάγνωση ("});
+#endif
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(besideProgram);
+        std::filesystem::remove(documentsFolder / "numbers.txt");
+        if (c.name == "a folder named numbers.txt") {
+            std::filesystem::create_directory(besideProgram);
+        }
+#ifdef _WIN32
+        if (c.name == "a read-only numbers.txt") {
+            writeBytes(besideProgram, "last week's worksheet");
+            SetFileAttributesW(besideProgram.c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+#endif
+        view.messages.clear();
+
+        const std::vector<WorksheetFolder> folders{
+            {c.program, WorksheetFolder::Kind::Program},
+            {documentsFolder, WorksheetFolder::Kind::Documents}};
+        sheet.writeWorksheet(folders);
+
+        EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
+        const Message& message = onlyMessage();
+        EXPECT_EQ(message.kind, Message::Kind::Plain);
+        EXPECT_THAT(message.text, HasSubstr("Ανοίξτε το αρχείο " +
+                                            utf8(documentsFolder / "numbers.txt") + " και"));
+        EXPECT_THAT(message.text, HasSubstr("\n\n" + c.reason));
+#ifdef _WIN32
+        if (c.name == "a read-only numbers.txt") {
+            EXPECT_EQ(readBytes(besideProgram), "last week's worksheet");
+            SetFileAttributesW(besideProgram.c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+#endif
+    }
+}
+
+#ifndef _WIN32
+// A folder unzipped from a Windows archive may be named in a legacy code page, here
+// Windows-1253's "qαρια": the program finds it all the same and writes beside itself.
+TEST(RunningProgramFolderTest, AFolderNamedInAnotherCodePageIsFound) {
+    const TemporaryFolder temporary;
+    const std::filesystem::path folder = temporary.path() / std::string("q\xe1\xf1\xe9\xe1");
+    std::filesystem::create_directory(folder);
+    const std::filesystem::path copied = folder / "write_beside_itself";
+    std::filesystem::copy_file(ARITHMITIKA_WRITE_BESIDE_ITSELF, copied);
+
+    EXPECT_EQ(testing_support::ChildProcess(copied, {}).wait(), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "numbers.txt"));
+}
+#endif
+
+// Every reason the system can give is put in Greek, before the system's own words.
+TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
+    const std::filesystem::path program = std::filesystem::path("/media") / "usb";
+    const auto line = [&program](std::error_code error, const std::string& greek) {
+        return "Δεν ήταν δυνατό να γραφτεί το «" + utf8(program / "numbers.txt") + "»: " + greek +
+               " (" + error.message() + ").";
+    };
+    struct Case {
+        std::error_code error;
+        std::string greek;
+    };
+    std::vector<Case> cases{
+        {std::make_error_code(std::errc::no_such_file_or_directory), "ο φάκελος δεν υπάρχει"},
+        {std::make_error_code(std::errc::not_a_directory), "μέρος της διαδρομής δεν είναι φάκελος"},
+        {std::make_error_code(std::errc::is_a_directory),
+         "υπάρχει ήδη φάκελος με το όνομα numbers.txt"},
+        {std::make_error_code(std::errc::permission_denied), "δεν επιτρέπεται η εγγραφή εκεί"},
+        {std::make_error_code(std::errc::operation_not_permitted),
+         "δεν επιτρέπεται η εγγραφή εκεί"},
+        {std::make_error_code(std::errc::read_only_file_system), "ο δίσκος δέχεται μόνο ανάγνωση"},
+        {std::make_error_code(std::errc::no_space_on_device),
+         "δεν υπάρχει αρκετός χώρος στον δίσκο"},
+        {std::make_error_code(std::errc::file_too_large),
+         "το αρχείο ξεπερνά το επιτρεπόμενο μέγεθος"},
+        {std::make_error_code(std::errc::filename_too_long), "η διαδρομή είναι πολύ μεγάλη"},
+    };
+#ifdef _WIN32
+    const std::string heldOpen = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο "
+                                 "πρόγραμμα· αν είναι, κλείστε το και δοκιμάστε ξανά";
+    for (const DWORD code : {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}) {
+        cases.push_back({{static_cast<int>(code), std::system_category()}, heldOpen});
+    }
+    cases.push_back({{ERROR_FILE_READ_ONLY, std::system_category()},
+                     "το αρχείο numbers.txt είναι μόνο για ανάγνωση"});
+#endif
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.greek);
+        const std::vector<FolderNotUsed> failed{
+            {{program, WorksheetFolder::Kind::Program}, c.error}};
+        const Message message = worksheetNotSaved(failed);
+        EXPECT_EQ(message.kind, Message::Kind::Warning);
+        EXPECT_EQ(message.text, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + line(c.error, c.greek));
+    }
+
+    const std::vector<FolderNotUsed> notFound{{{{}, WorksheetFolder::Kind::Program}, {}},
+                                              {{{}, WorksheetFolder::Kind::Documents}, {}},
+                                              {{{}, WorksheetFolder::Kind::Home}, {}}};
+    EXPECT_EQ(worksheetNotSaved(notFound).text,
+              "Το φύλλο εργασίας δεν γράφτηκε.\n\nΔεν βρέθηκε ο φάκελος του προγράμματος.\n"
+              "Δεν βρέθηκε ο φάκελος των εγγράφων.\nΔεν βρέθηκε ο προσωπικός φάκελος.");
+}
+
 TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
     const TemporaryFolder temporary;
     const std::filesystem::path copied = temporary.path() / "copied";
@@ -166,10 +287,12 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
         {"an installed program does not",
          {system, systemFolders, documents, home},
          {{documents, Documents}, {home, Home}}},
-        {"a documents folder that is the home is tried once, unknown places not at all",
+        {"a documents folder that is the home is tried once",
          {copied, systemFolders, home, home},
          {{copied, Program}, {home, Documents}}},
-        {"no place known", {{}, systemFolders, {}, {}}, {}},
+        {"places not found stay, to be named in the message",
+         {{}, systemFolders, {}, {}},
+         {{{}, Program}, {{}, Documents}, {{}, Home}}},
     };
     if (!noLinks) {
         cases.push_back({"nor under another name for the same folder",
@@ -217,10 +340,10 @@ TEST_F(WorksheetCommandTest, ReplacedCharactersAreCountedInTheMessage) {
 
 TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
     const std::filesystem::path elsewhere = std::filesystem::path("/home/d") / "numbers.txt";
-    const std::vector<worksheet::SaveOutcome> refused{
-        {std::filesystem::path("/usr/bin") / "numbers.txt",
-         std::make_error_code(std::errc::permission_denied)}};
-    const std::string why = "\n\nΔεν ήταν δυνατό να γραφτεί το «" + utf8(refused[0].file) +
+    const std::vector<FolderNotUsed> refused{{{"/usr/bin", WorksheetFolder::Kind::Program},
+                                              std::make_error_code(std::errc::permission_denied)}};
+    const std::string why = "\n\nΔεν ήταν δυνατό να γραφτεί το «" +
+                            utf8(std::filesystem::path("/usr/bin") / "numbers.txt") +
                             "»: δεν επιτρέπεται η εγγραφή εκεί (";
     const std::string questionMarks = "\n\nΠροσοχή: 2 χαρακτήρες δεν υπάρχουν στην ελληνική "
                                       "κωδικοσελίδα Windows-1253 και γράφτηκαν ως «?».";
@@ -251,8 +374,8 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
         const worksheet::SaveOutcome saved{
             c.fellBack ? elsewhere : "numbers.txt", {}, c.fellBack ? 2U : 0U};
         const Message message = worksheetSaved(
-            saved, !c.fellBack,
-            c.fellBack ? std::span(refused) : std::span<const worksheet::SaveOutcome>(), c.desktop);
+            saved, !c.fellBack, c.fellBack ? std::span(refused) : std::span<const FolderNotUsed>(),
+            c.desktop);
         EXPECT_EQ(message.kind, Message::Kind::Plain);
         if (!c.fellBack) {
             EXPECT_EQ(message.text, c.parts[0]);

@@ -82,6 +82,7 @@ COLORREF colorRef(sheet::Rgb rgb) {
 struct Colours {
     COLORREF text;
     COLORREF background; // of the text, or of the brush where the text is transparent
+    bool hollow;         // the text is transparent and the brush paints nothing
 };
 
 Colours coloursOf(HWND control) {
@@ -93,7 +94,8 @@ Colours coloursOf(HWND control) {
     LOGBRUSH filled{};
     GetObjectW(brush, sizeof filled, &filled);
     const Colours colours{GetTextColor(dc),
-                          GetBkMode(dc) == TRANSPARENT ? filled.lbColor : GetBkColor(dc)};
+                          GetBkMode(dc) == TRANSPARENT ? filled.lbColor : GetBkColor(dc),
+                          GetBkMode(dc) == TRANSPARENT && filled.lbStyle == BS_HOLLOW};
     EXPECT_EQ(filled.lbColor, colours.background) << "the brush and the text agree";
     DeleteDC(dc);
     return colours;
@@ -224,7 +226,7 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
                 EXPECT_EQ(classOf(shown), "Static");
                 EXPECT_EQ(textOf(shown), design.caption);
                 const Colours colours = coloursOf(shown);
-                EXPECT_EQ(colours.background, colorRef(form::kForm.background));
+                EXPECT_TRUE(colours.hollow) << "a label has no background of its own";
                 EXPECT_EQ(colours.text, colorRef(design.foreground.value_or(form::kLabelText)));
                 // The first line fits the label; the line breaks that end Label4 add nothing.
                 const std::wstring firstLine =
@@ -241,6 +243,25 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
             }
             }
         }
+
+        // Label2 reaches into the top edge of strRoman; the edge's two rows show whole, also
+        // when the label is painted again on its own.
+        RedrawWindow(form->handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(control("Label2"), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        const form::PixelRect box = placeOf(control("strRoman"));
+        const form::PixelRect label = placeOf(control("Label2"));
+        const HDC dc = GetDC(form->handle());
+        for (const int y : {box.top, box.top + 1}) {
+            const COLORREF edge = GetPixel(dc, box.left + 2, y); // left of Label2
+            EXPECT_NE(edge, colorRef(form::kForm.background));
+            // Up to the box's right edge, whose two columns have colours of their own.
+            for (int x = label.left; x < box.left + box.width - 2; ++x) {
+                ASSERT_EQ(GetPixel(dc, x, y), edge) << "at " << x << ", " << y;
+            }
+        }
+        ReleaseDC(form->handle(), dc);
     }
 }
 
