@@ -11,7 +11,8 @@
 # with its Python bindings), picture (LibreOffice and poppler, to print the worksheet into a
 # picture), windows (the mingw-w64 cross compiler, GoogleTest's sources, Python for the icon,
 # NSIS for the installer), wine (Wine, and the font it draws the window with), chroot
-# (debootstrap and git, to try the project on another Debian release).
+# (debootstrap and git, to try the project on another Debian release), web (emscripten and
+# node, for WebAssembly).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -29,6 +30,7 @@ for group in "$@"; do
     windows) packages="$packages g++-mingw-w64-x86-64-posix googletest python3 nsis" ;;
     wine) packages="$packages wine wine64 fonts-liberation2" ;;
     chroot) packages="$packages debootstrap git" ;;
+    web) packages="$packages emscripten nodejs" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

@@ -15,7 +15,7 @@
 #include <sys/wait.h>
 
 #include <spawn.h>
-extern char** environ;
+#include <unistd.h> // environ
 #endif
 
 namespace testing_support {

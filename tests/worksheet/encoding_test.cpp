@@ -55,6 +55,9 @@ std::string utf32(char32_t character) {
 }
 
 TEST(Windows1253, EveryCodePointEncodesAsGlibcDoes) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "WebAssembly's C library has no code page converter to compare with";
+#endif
     Iconv toCodePage("CP1253", "UTF-32LE");
     ASSERT_TRUE(toCodePage.valid()) << "glibc has no CP1253 converter";
     int mapped = 0;

@@ -20,6 +20,9 @@ using testing_support::TemporaryFolder;
 // Two running copies of the program may write the worksheet at the same moment: the file is
 // always one whole version, never a mix or a fragment, and no temporary file is left.
 TEST(TwoWriters, TheWorksheetIsAlwaysOneWholeVersion) {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "WebAssembly starts no other programs";
+#endif
     TemporaryFolder folder;
     const TaggedWorksheet first('1');
     const TaggedWorksheet second('2');
