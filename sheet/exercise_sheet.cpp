@@ -114,8 +114,8 @@ void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
 
     std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : folders) {
-        if (folder.path.empty()) { // a place the platform could not find
-            failed.push_back({folder, std::make_error_code(std::errc::no_such_file_or_directory)});
+        if (folder.path.empty()) { // a place the platform could not find: nothing to try
+            failed.push_back({folder, {}});
             continue;
         }
         std::error_code notMade;

@@ -36,7 +36,7 @@ inline constexpr Desktop kThisDesktop = Desktop::Linux;
 #endif
 
 // A folder that did not take the worksheet, with the system's reason. A folder without a path
-// is a place the platform could not find at all.
+// is a place the platform could not find at all, and has no reason of its own.
 struct FolderNotUsed {
     WorksheetFolder folder;
     std::error_code error;

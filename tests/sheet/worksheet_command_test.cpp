@@ -41,9 +41,12 @@ std::string utf8(const std::filesystem::path& path) {
 
 class WorksheetCommandTest : public ::testing::Test {
 protected:
-    void write() {
+    // The program's folder first (none: the platform could not find it), then the documents
+    // and the home.
+    void write() { write(programFolder); }
+    void write(const std::filesystem::path& program) {
         const std::vector<WorksheetFolder> folders{
-            {programFolder, WorksheetFolder::Kind::Program},
+            {program, WorksheetFolder::Kind::Program},
             {documentsFolder, WorksheetFolder::Kind::Documents},
             {homeFolder, WorksheetFolder::Kind::Home}};
         sheet.writeWorksheet(folders);
@@ -104,25 +107,61 @@ TEST_F(WorksheetCommandTest, WhenNoFolderCanBeWrittenTheErrorNamesEachPathAndRea
     EXPECT_FALSE(std::filesystem::exists(homeFolder)) << "only the documents folder is made";
 }
 
+// Each folder that cannot take the worksheet is named with what kept it, and the next one
+// takes it.
 TEST_F(WorksheetCommandTest, AFolderThatCannotTakeTheWorksheetIsNamedAndTheNextOneTakesIt) {
+    enum class Program { NotAFolder, HoldsAFolderNamedNumbersTxt, ReadOnlyWorksheet, NotFound };
     enum class Documents { Present, Missing, TakenByAFile };
+    const std::filesystem::path besideProgram = programFolder / "numbers.txt";
+    const auto refused = [](const std::filesystem::path& file) {
+        return "Δεν ήταν δυνατό να γραφτεί το «" + utf8(file) + "»: ";
+    };
     struct Case {
         std::string name;
+        Program program;
         Documents documents;
         std::filesystem::path writtenTo;
-        std::filesystem::path refused; // the last folder the message names as refused
+        std::string why; // what the message says of the last folder that did not take it
     };
-    const std::vector<Case> cases{
-        {"a program folder that cannot be written: the documents", Documents::Present,
-         documentsFolder, programFolder},
-        {"a missing documents folder is made", Documents::Missing, documentsFolder, programFolder},
-        {"one that cannot be made: the home", Documents::TakenByAFile, homeFolder, documentsFolder},
+    std::vector<Case> cases{
+        {"a program folder that cannot be written: the documents", Program::NotAFolder,
+         Documents::Present, documentsFolder, refused(besideProgram)},
+        {"a missing documents folder is made", Program::NotAFolder, Documents::Missing,
+         documentsFolder, refused(besideProgram)},
+        {"one that cannot be made: the home", Program::NotAFolder, Documents::TakenByAFile,
+         homeFolder, refused(documentsFolder / "numbers.txt")},
+        {"a folder named numbers.txt in the way", Program::HoldsAFolderNamedNumbersTxt,
+         Documents::Present, documentsFolder,
+         refused(besideProgram) + "υπάρχει ήδη φάκελος με το όνομα numbers.txt ("},
+        {"no program folder found", Program::NotFound, Documents::Present, documentsFolder,
+         "\n\nΔεν βρέθηκε ο φάκελος του προγράμματος."},
     };
+#ifdef _WIN32
+    cases.push_back({"a read-only numbers.txt is kept", Program::ReadOnlyWorksheet,
+                     Documents::Present, documentsFolder,
+                     refused(besideProgram) + "το αρχείο numbers.txt είναι μόνο για ανάγνωση ("});
+#endif
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove_all(temporary.path());
         std::filesystem::create_directories(homeFolder);
-        writeBytes(programFolder, "not a folder"); // fails for root too
+        switch (c.program) {
+        case Program::NotAFolder:
+            writeBytes(programFolder, "not a folder"); // fails for root too
+            break;
+        case Program::HoldsAFolderNamedNumbersTxt:
+            std::filesystem::create_directories(besideProgram);
+            break;
+        case Program::ReadOnlyWorksheet:
+            std::filesystem::create_directory(programFolder);
+            writeBytes(besideProgram, "last week's worksheet");
+#ifdef _WIN32
+            SetFileAttributesW(besideProgram.c_str(), FILE_ATTRIBUTE_READONLY);
+#endif
+            break;
+        case Program::NotFound:
+            break;
+        }
         if (c.documents == Documents::Present) {
             std::filesystem::create_directory(documentsFolder);
         } else if (c.documents == Documents::TakenByAFile) {
@@ -130,68 +169,20 @@ TEST_F(WorksheetCommandTest, AFolderThatCannotTakeTheWorksheetIsNamedAndTheNextO
         }
         view.messages.clear();
 
-        write();
+        write(c.program == Program::NotFound ? std::filesystem::path() : programFolder);
 
         EXPECT_TRUE(std::filesystem::exists(c.writtenTo / "numbers.txt"));
         const Message& message = onlyMessage();
         EXPECT_EQ(message.kind, Message::Kind::Plain);
         EXPECT_THAT(message.text, HasSubstr("Ανοίξτε το αρχείο " +
                                             utf8(c.writtenTo / "numbers.txt") + " και τυπώστε το"));
-        EXPECT_THAT(message.text, HasSubstr("Δεν ήταν δυνατό να γραφτεί το «" +
-                                            utf8(c.refused / "numbers.txt") + "»"));
-    }
-}
-
-// What stands in the way beside the program is named, and the documents take the worksheet.
-TEST_F(WorksheetCommandTest, WhatKeepsTheWorksheetFromTheProgramFolderIsNamed) {
-    const std::filesystem::path besideProgram = programFolder / "numbers.txt";
-    const std::string refused = "Δεν ήταν δυνατό να γραφτεί το «" + utf8(besideProgram) + "»: ";
-    struct Case {
-        std::string name;
-        std::filesystem::path program; // empty: the platform could not find it
-        std::string reason;
-    };
-    std::vector<Case> cases{
-        {"a folder named numbers.txt", programFolder,
-         refused + "υπάρχει ήδη φάκελος με το όνομα numbers.txt ("},
-        {"no program folder found", {}, "Δεν βρέθηκε ο φάκελος του προγράμματος."},
-    };
-#ifdef _WIN32
-    cases.push_back({"a read-only numbers.txt", programFolder,
-                     refused + "το αρχείο numbers.txt είναι μόνο για ανάγνωση ("});
-#endif
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::filesystem::remove_all(besideProgram);
-        std::filesystem::remove(documentsFolder / "numbers.txt");
-        if (c.name == "a folder named numbers.txt") {
-            std::filesystem::create_directory(besideProgram);
-        }
-#ifdef _WIN32
-        if (c.name == "a read-only numbers.txt") {
-            writeBytes(besideProgram, "last week's worksheet");
-            SetFileAttributesW(besideProgram.c_str(), FILE_ATTRIBUTE_READONLY);
-        }
-#endif
-        view.messages.clear();
-
-        const std::vector<WorksheetFolder> folders{
-            {c.program, WorksheetFolder::Kind::Program},
-            {documentsFolder, WorksheetFolder::Kind::Documents}};
-        sheet.writeWorksheet(folders);
-
-        EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
-        const Message& message = onlyMessage();
-        EXPECT_EQ(message.kind, Message::Kind::Plain);
-        EXPECT_THAT(message.text, HasSubstr("Ανοίξτε το αρχείο " +
-                                            utf8(documentsFolder / "numbers.txt") + " και"));
-        EXPECT_THAT(message.text, HasSubstr("\n\n" + c.reason));
-#ifdef _WIN32
-        if (c.name == "a read-only numbers.txt") {
+        EXPECT_THAT(message.text, HasSubstr(c.why));
+        if (c.program == Program::ReadOnlyWorksheet) {
             EXPECT_EQ(readBytes(besideProgram), "last week's worksheet");
+#ifdef _WIN32
             SetFileAttributesW(besideProgram.c_str(), FILE_ATTRIBUTE_NORMAL);
-        }
 #endif
+        }
     }
 }
 

