@@ -22,6 +22,11 @@ namespace form {
 
 // The designer's face; where it is missing, a sans-serif face that covers Greek stands in.
 inline constexpr std::string_view kFontFace = "MS Sans Serif";
+// The faces to try, in order, where a window chooses its own: the designer's, then Windows'
+// successor to it, then Liberation Sans, with Arial's metrics, close to the designer's, so
+// every caption fits its control; DejaVu Sans is wider and only the last resort.
+inline constexpr std::array<std::string_view, 4> kFontFaces{kFontFace, "Microsoft Sans Serif",
+                                                            "Liberation Sans", "DejaVu Sans"};
 
 enum class ControlKind {
     TextBox,

@@ -43,17 +43,13 @@ QRect pixelRect(const form::TwipsRect& place) {
     return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
-// The designer's face where the system has it, else a sans-serif face that covers Greek:
-// Liberation Sans has Arial's metrics, close to the designer's, so every caption fits its
-// control; DejaVu Sans is wider and only the last resort. The face is chosen once, so each font
-// is looked up by one family rather than by failing through the list every time.
+// The first of the form's faces that the system has. The face is chosen once, so each font is
+// looked up by one family rather than by failing through the list every time.
 QString formFamily() {
     static const QString family = [] {
-        for (const QString& candidate :
-             {qt(form::kFontFace), QStringLiteral("Microsoft Sans Serif"),
-              QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
-            if (QFontDatabase::hasFamily(candidate)) {
-                return candidate;
+        for (const std::string_view candidate : form::kFontFaces) {
+            if (QFontDatabase::hasFamily(qt(candidate))) {
+                return qt(candidate);
             }
         }
         return QString(); // the system's default face

@@ -123,10 +123,17 @@ Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
         besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
     std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
                        " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+    // LibreOffice's own Greek names for the filter and the encoding, as its menus show them,
+    // and Word's name for the encoding.
+    constexpr std::string_view kLibreOffice =
+        "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
+        "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
     if (desktop == Desktop::Linux) {
-        // LibreOffice's own Greek names for the filter and the encoding, as its menus show them.
-        text += "\n\nΣτο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» "
-                "και σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+        text += "\n\n" + std::string(kLibreOffice);
+    } else if (desktop == Desktop::Web) {
+        text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
+                "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
+                std::string(kLibreOffice);
     }
     if (!failed.empty()) {
         text += "\n\n" + whyNotWritten(failed);

@@ -27,9 +27,12 @@ Message conversionReport(std::span<const RefusedNumber> refused);
 
 // The desktop the teacher opens the worksheet on. Word on a Greek Windows reads the file's
 // Windows-1253 as it is; LibreOffice and the text editors of Linux read a text file as UTF-8
-// unless told otherwise, so a Linux teacher is told how.
-enum class Desktop { Windows, Linux };
-#ifdef _WIN32
+// unless told otherwise, so a Linux teacher is told how. In a browser the file is downloaded,
+// and may be opened anywhere: the teacher is told where it went, and how to open it in both.
+enum class Desktop { Windows, Linux, Web };
+#if defined(__EMSCRIPTEN__)
+inline constexpr Desktop kThisDesktop = Desktop::Web;
+#elif defined(_WIN32)
 inline constexpr Desktop kThisDesktop = Desktop::Windows;
 #else
 inline constexpr Desktop kThisDesktop = Desktop::Linux;

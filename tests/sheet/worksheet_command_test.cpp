@@ -31,8 +31,15 @@ const std::string kReadyText = "Το φύλλο εργασίας ετοιμάσ�
 const std::string kOpenOnLinux =
     "\n\nΣτο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και σύνολο "
     "χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+const std::string kOpenFromBrowser =
+    "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, αν ρωτήσει "
+    "για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». Στο LibreOffice ανοίξτε το με τύπο "
+    "αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», "
+    "για να φανούν σωστά τα ελληνικά.";
 // The message as this platform's program shows it.
-const std::string kReady = kReadyText + (kThisDesktop == Desktop::Linux ? kOpenOnLinux : "");
+const std::string kReady = kReadyText + (kThisDesktop == Desktop::Linux ? kOpenOnLinux
+                                         : kThisDesktop == Desktop::Web ? kOpenFromBrowser
+                                                                        : "");
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -354,6 +361,7 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
     const std::vector<Case> cases{
         {"windows, beside the program", Desktop::Windows, false, {kReadyText}},
         {"linux, beside the program", Desktop::Linux, false, {kReadyText + kOpenOnLinux}},
+        {"a browser", Desktop::Web, false, {kReadyText + kOpenFromBrowser}},
         {"windows, elsewhere, with notes",
          Desktop::Windows,
          true,
