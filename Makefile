@@ -16,7 +16,9 @@
 #   make lint         clang-tidy and cppcheck
 #   make windows-test the Windows window and every layer's tests, built for Windows, run under Wine
 #   make test-debian13  'make test' again on a fresh minimal Debian 13, in a chroot (as root)
-#   make web-test     every toolkit-free layer's tests, compiled to WebAssembly, run under node
+#   make web          the form as a web page, in dist/web
+#   make web-screenshot  writes docs/screenshot-web.png, drawn by headless Chromium
+#   make web-test     the layers' tests as WebAssembly under node, and the page in Chromium
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -32,7 +34,7 @@ CONFIGURE_WINDOWS = cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/min
     -DBUILD_TESTING=ON
 
 .PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
-    windows-test test-debian13 web-test clean
+    windows-test test-debian13 web web-screenshot web-test clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -165,18 +167,39 @@ windows-test: windows
 	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
 	$(WINE_ENV) ctest --test-dir build-windows --output-on-failure
 
-# The layers below the windows compiled to WebAssembly with Debian's emscripten (its prebuilt
-# system libraries need no network; em++ finds its JavaScript helpers through NODE_PATH), and
-# their tests run under node, where size_t has 32 bits. What needs a facility that WebAssembly
-# lacks is skipped, with the reason printed at the end.
+# The form as a web page and the layers below it, compiled to WebAssembly with Debian's
+# emscripten (its prebuilt system libraries need no network; em++ finds its JavaScript helpers
+# through NODE_PATH).
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-web-test:
+CONFIGURE_WEB = $(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=ON
+
+web:
 	@tools/setup-debian.sh build web
-	$(WEB_ENV) emcmake cmake -S . -B build-web -DARITHMITIKA_BUILD_UI=OFF -DBUILD_TESTING=ON
+	$(CONFIGURE_WEB)
+	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target web_dist
+
+# The page opened from disk, as a teacher opens it from a USB stick, at the form's own size.
+web-screenshot: web
+	@tools/setup-debian.sh browser
+	mkdir -p docs
+	chromium --headless=new --no-sandbox --disable-gpu --no-first-run \
+	    --disable-background-networking --disable-component-update --disable-sync \
+	    --hide-scrollbars --window-size=645,412 --virtual-time-budget=5000 \
+	    --screenshot=docs/screenshot-web.png file://$(CURDIR)/dist/web/index.html
+
+# The layers' tests run under node, where size_t has 32 bits; what needs a facility that
+# WebAssembly lacks is skipped, with the reason printed. Then the page, served and from disk,
+# in headless Chromium.
+web-test: web
+	@tools/setup-debian.sh browser
 	$(WEB_ENV) cmake --build build-web -j $(JOBS)
 	ctest --test-dir build-web --output-on-failure -j $(JOBS)
 	@grep -a -h -A1 ': Skipped$$' build-web/Testing/Temporary/LastTest.log | grep -v -e '^--$$' \
 	    -e ': Skipped$$' | sort | uniq -c | sed 's/^ *\([0-9]*\) /skipped (\1): /'
+	node --no-experimental-fetch build-web/web_page/form_table.js > build-web/form_table.tsv
+	/usr/bin/python3 tests/web_page/page_scenario.py dist/web build-web/form_table.tsv \
+	    tests/worksheet/data/sample_numbers_converted.txt
 
 # A newcomer on today's Debian: a minimal Debian 13 made once under $(BUILD)/debian13, unpacked
 # afresh each time, with the committed project cloned into it and 'make test' run there.

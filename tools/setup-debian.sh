@@ -12,7 +12,8 @@
 # picture), windows (the mingw-w64 cross compiler, GoogleTest's sources, Python for the icon,
 # NSIS for the installer), wine (Wine, and the font it draws the window with), chroot
 # (debootstrap and git, to try the project on another Debian release), web (emscripten and
-# node, for WebAssembly).
+# node, for WebAssembly, and Python for the page's picture), browser (Chromium, its driver and
+# Selenium, to use the page as a teacher would).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -30,7 +31,8 @@ for group in "$@"; do
     windows) packages="$packages g++-mingw-w64-x86-64-posix googletest python3 nsis" ;;
     wine) packages="$packages wine wine64 fonts-liberation2" ;;
     chroot) packages="$packages debootstrap git" ;;
-    web) packages="$packages emscripten nodejs" ;;
+    web) packages="$packages emscripten nodejs python3" ;;
+    browser) packages="$packages chromium chromium-driver python3-selenium" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2

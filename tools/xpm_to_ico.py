@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Writes a Windows icon file holding each XPM picture given, in 32-bit colour.
+"""Writes a Windows icon file holding each XPM picture given, in 32-bit colour, or one XPM
+picture as a PNG file (for the web page).
 
     xpm_to_ico.py OUTPUT.ico PICTURE.xpm...
+    xpm_to_ico.py --png OUTPUT.png PICTURE.xpm
 
 Only what the form's pictures use is read: one character per pixel, colours as #RRGGBB or
 None (transparent). Each picture becomes one image of the icon: a bottom-up 32-bit
@@ -10,6 +12,7 @@ BGRA bitmap followed by its 1-bit transparency mask, as Windows expects them.
 import re
 import struct
 import sys
+import zlib
 
 
 def read_xpm(path):
@@ -51,6 +54,23 @@ def icon_image(width, height, pixels):
     return header + bytes(colour) + bytes(mask)
 
 
+def write_png(output, picture):
+    """An 8-bit RGBA PNG of the picture, transparent where the XPM says None."""
+    width, height, pixels = read_xpm(picture)
+    rows = b"".join(
+        b"\0" + bytes(b for pixel in row for b in (pixel + (255,) if pixel else (0, 0, 0, 0)))
+        for row in pixels)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    with open(output, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                  chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
 def main(output, *pictures):
     images = [(w, h, icon_image(w, h, p)) for w, h, p in map(read_xpm, pictures)]
     data = struct.pack("<HHH", 0, 1, len(images))
@@ -64,6 +84,9 @@ def main(output, *pictures):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 3:
+    if len(sys.argv) == 4 and sys.argv[1] == "--png":
+        write_png(sys.argv[2], sys.argv[3])
+    elif len(sys.argv) >= 3 and sys.argv[1] != "--png":
+        main(*sys.argv[1:])
+    else:
         raise SystemExit(__doc__)
-    main(*sys.argv[1:])

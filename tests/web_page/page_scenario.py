@@ -1,0 +1,178 @@
+#!/usr/bin/python3
+"""The form as a page, in headless Chromium, used as a teacher would use it.
+
+    page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET
+
+Served over http on 127.0.0.1, then opened from disk (file://): every control where the
+design's table (FORM_TABLE, from tools/form_table) puts it, with its accessible name, the
+focus order, the first box's key filter and limit, both conversions, the hover, a refused
+row's message, the worksheet download (compared with EXPECTED_WORKSHEET), and erasing. The
+browser's console must stay empty.
+"""
+import functools
+import http.server
+import pathlib
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+
+def wait_until(what, found, seconds=10):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = found()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def check(condition, what):
+    if not condition:
+        raise AssertionError(what)
+
+
+def read_form_table(path):
+    controls = []
+    for line in pathlib.Path(path).read_text(encoding="utf-8").splitlines():
+        name, kind, left, top, width, height, accessible = line.split("\t")
+        controls.append({"name": name, "kind": kind, "place": [int(left), int(top), int(width),
+                         int(height)], "accessible": accessible.replace("\\r", "\r")
+                         .replace("\\n", "\n")})
+    return controls
+
+
+def browser(downloads):
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--window-size=1024,768"):
+        options.add_argument(argument)
+    options.add_experimental_option("prefs", {"download.default_directory": downloads,
+                                              "download.prompt_for_download": False})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def use_page(driver, address, controls, expected, downloads):
+    driver.get(address)
+    wait_until("the form", lambda: driver.execute_script("return document.body.dataset.ready"))
+    element = functools.partial(driver.find_element, By.ID)
+    value = lambda name: element(name).get_attribute("value")
+
+    # Where the design puts each control, and what a screen reader calls it.
+    surface = driver.execute_script(
+        "const r = document.getElementById('Form1takt').getBoundingClientRect();"
+        "return [r.left, r.top, r.width, r.height];")
+    check(surface[2:] == [645, 412], f"the form is {surface[2:]}")
+    for control in controls:
+        shown = driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.width,"
+            " r.height];", element(control["name"]))
+        place = [shown[0] - surface[0], shown[1] - surface[1], shown[2], shown[3]]
+        check(place == control["place"], f"{control['name']} is at {place}, not "
+              f"{control['place']}")
+        if control["kind"] != "label":
+            name = element(control["name"]).accessible_name
+            check(name == control["accessible"], f"{control['name']} is read as {name!r}")
+
+    # The focus order is the design's; strRoman waits for the first conversion.
+    focusable = [c["name"] for c in controls if c["kind"] != "label" and c["name"] != "strRoman"]
+    order = [driver.switch_to.active_element.get_attribute("id")]
+    for _ in focusable[1:]:
+        driver.switch_to.active_element.send_keys(Keys.TAB)
+        order.append(driver.switch_to.active_element.get_attribute("id"))
+    check(order == focusable, f"the focus goes {order}")
+
+    # The first box takes digits, signs and points, up to five; no letters.
+    first = element("intnumber")
+    first.clear()
+    first.send_keys("aΑz-1.59")
+    first.send_keys("8")
+    check(value("intnumber") == "-1.59", f"intnumber took {value('intnumber')!r}")
+    first.clear()
+    first.send_keys("1001")
+
+    # A refused row is named in a warning; Enter dismisses it and the focus comes back.
+    element("intnumber3").clear()
+    element("intnumber3").send_keys("abc")
+    element("Command1").click()
+    dialog = element("message")
+    wait_until("the warning", dialog.is_displayed)
+    check("Γραμμή 4: το «abc» δεν είναι αριθμός." in element("message-text").text,
+          "the warning names the row")
+    check(element("message-sign").is_displayed(), "a warning shows its sign")
+    driver.switch_to.active_element.send_keys(Keys.ENTER)
+    wait_until("the warning to close", lambda: not dialog.is_displayed())
+    check(driver.switch_to.active_element.get_attribute("id") == "Command1",
+          "the focus is back on the button")
+    element("intnumber3").clear()
+    element("intnumber3").send_keys("466")
+
+    # Both conversions, then the hover over the bare surface.
+    element("Command1").click()
+    element("Command2").click()
+    check(value("strRoman") == "χιλιοστός πρώτος ", "the first ordinal")
+    check(value("strgreek6") == "επτακόσια εξήντα πέντε ", "the last cardinal")
+    check(element("strRoman").is_enabled(), "strRoman is enabled by a conversion")
+    face = lambda: driver.execute_script(
+        "return getComputedStyle(document.getElementById('Command1')).backgroundColor")
+    ActionChains(driver).move_to_element(element("Label1")).perform()
+    check(face() == "rgb(255, 255, 0)", "moves over the controls leave Command1 yellow")
+    ActionChains(driver).move_to_element_with_offset(element("Form1takt"), 0, 180).perform()
+    check(face() == "rgb(255, 0, 0)", f"Command1 is {face()} after the hover")
+
+    # The worksheet, downloaded byte for byte; its message is news, without the sign.
+    for old in pathlib.Path(downloads).glob("*"):
+        old.unlink()
+    element("Command4").click()
+    wait_until("the message", dialog.is_displayed)
+    check(not element("message-sign").is_displayed(), "news shows no sign")
+    check("«Λήψεις»" in element("message-text").text, "the message says where the file is")
+    driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+    wait_until("the message to close", lambda: not dialog.is_displayed())
+    saved = pathlib.Path(downloads) / "numbers.txt"
+    wait_until("the download", saved.exists)
+    check(saved.read_bytes() == pathlib.Path(expected).read_bytes(), "the worksheet's bytes")
+
+    element("Command3").click()
+    check(all(value(c["name"]) == "" for c in controls if c["kind"] == "box"), "all erased")
+
+    problems = [entry for entry in driver.get_log("browser")
+                if entry["level"] in ("SEVERE", "WARNING")]
+    check(not problems, f"the console says {problems}")
+
+
+def main(folder, form_table, expected):
+    controls = read_form_table(form_table)
+    class QuietHandler(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *arguments):
+            pass
+
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    with tempfile.TemporaryDirectory() as downloads:
+        driver = browser(downloads)
+        try:
+            for address in (f"http://127.0.0.1:{server.server_address[1]}/index.html",
+                            pathlib.Path(folder, "index.html").resolve().as_uri()):
+                print(f"page: {address}")
+                use_page(driver, address, controls, expected, downloads)
+        finally:
+            driver.quit()
+            server.shutdown()
+    print("the page worked served and from disk")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        raise SystemExit(__doc__)
+    main(*sys.argv[1:])
