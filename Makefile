@@ -18,6 +18,7 @@
 #   make test-debian13  'make test' again on a fresh minimal Debian 13, in a chroot (as root)
 #   make web          the form as a web page, in dist/web
 #   make web-screenshot  writes docs/screenshot-web.png, drawn by headless Chromium
+#   make web-serve    serves dist/web on http://127.0.0.1:8000/ for trying the page
 #   make web-test     the layers' tests as WebAssembly under node, and the page in Chromium
 
 BUILD ?= build
@@ -34,7 +35,7 @@ CONFIGURE_WINDOWS = cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/min
     -DBUILD_TESTING=ON
 
 .PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
-    windows-test test-debian13 web web-screenshot web-test clean
+    windows-test test-debian13 web web-screenshot web-serve web-test clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -178,6 +179,11 @@ web:
 	@tools/setup-debian.sh build web
 	$(CONFIGURE_WEB)
 	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target web_dist
+
+# The page from this computer, as a school's web server would serve it (any static server will).
+web-serve: web
+	@echo "The page is at http://127.0.0.1:8000/ (Ctrl+C stops it)."
+	/usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory dist/web
 
 # The page opened from disk, as a teacher opens it from a USB stick, at the form's own size.
 web-screenshot: web

@@ -3,7 +3,10 @@
 picture as a PNG file (for the web page).
 
     xpm_to_ico.py OUTPUT.ico PICTURE.xpm...
-    xpm_to_ico.py --png OUTPUT.png PICTURE.xpm
+    xpm_to_ico.py --png OUTPUT.png PICTURE.xpm [SIZE]
+
+A PNG may be made larger than the picture (SIZE pixels square, a whole multiple of it), each
+pixel becoming a square block, so that its edges stay as sharp as the picture's.
 
 Only what the form's pictures use is read: one character per pixel, colours as #RRGGBB or
 None (transparent). Each picture becomes one image of the icon: a bottom-up 32-bit
@@ -54,9 +57,15 @@ def icon_image(width, height, pixels):
     return header + bytes(colour) + bytes(mask)
 
 
-def write_png(output, picture):
+def write_png(output, picture, size=None):
     """An 8-bit RGBA PNG of the picture, transparent where the XPM says None."""
     width, height, pixels = read_xpm(picture)
+    if size is not None:
+        scale = int(size) // width
+        if scale * width != int(size) or width != height:
+            raise SystemExit(f"{picture}: {size} is not a whole multiple of {width}")
+        pixels = [[p for p in row for _ in range(scale)] for row in pixels for _ in range(scale)]
+        width = height = int(size)
     rows = b"".join(
         b"\0" + bytes(b for pixel in row for b in (pixel + (255,) if pixel else (0, 0, 0, 0)))
         for row in pixels)
@@ -84,8 +93,8 @@ def main(output, *pictures):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) == 4 and sys.argv[1] == "--png":
-        write_png(sys.argv[2], sys.argv[3])
+    if len(sys.argv) in (4, 5) and sys.argv[1] == "--png":
+        write_png(*sys.argv[2:])
     elif len(sys.argv) >= 3 and sys.argv[1] != "--png":
         main(*sys.argv[1:])
     else:

@@ -190,6 +190,23 @@
         surface.style.transform = scale < 1 ? `scale(${scale})` : '';
     }
 
+    // Served from a web server, the page can be installed on a tablet's home screen, and keeps
+    // its files for use without a network. Browsers allow neither from disk (file://), nor a
+    // service worker over plain http to another computer: there the page simply works online.
+    function offerInstalling() {
+        if (location.protocol === 'file:') {
+            return;
+        }
+        const manifest = document.createElement('link');
+        manifest.rel = 'manifest';
+        manifest.href = 'manifest.webmanifest';
+        document.head.append(manifest);
+        if (window.isSecureContext && 'serviceWorker' in navigator) {
+            navigator.serviceWorker.register('service-worker.js');
+        }
+    }
+
+    offerInstalling();
     Arithmitika().then((module) => {
         design = module.form();
         page = new module.Page(view);

@@ -3,11 +3,11 @@
 
     page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET
 
-Served over http on 127.0.0.1, then opened from disk (file://): every control where the
-design's table (FORM_TABLE, from tools/form_table) puts it, with its accessible name, the
-focus order, the first box's key filter and limit, both conversions, the hover, a refused
-row's message, the worksheet download (compared with EXPECTED_WORKSHEET), and erasing. The
-browser's console must stay empty.
+Served over http on 127.0.0.1, then again with the server stopped (from the files the page
+keeps), then opened from disk (file://): every control where the design's table (FORM_TABLE,
+from tools/form_table) puts it, with its accessible name, the focus order, the first box's key
+filter and limit, both conversions, the hover, a refused row's message, the worksheet download
+(compared with EXPECTED_WORKSHEET), and erasing. The browser's console must stay empty.
 """
 import functools
 import http.server
@@ -61,9 +61,15 @@ def browser(downloads):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-def use_page(driver, address, controls, expected, downloads):
+def open_page(driver, address):
     driver.get(address)
     wait_until("the form", lambda: driver.execute_script("return document.body.dataset.ready"))
+    installable = driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
+    check(installable == address.startswith("http"), "a manifest only when served")
+
+
+def use_page(driver, address, controls, expected, downloads):
+    open_page(driver, address)
     element = functools.partial(driver.find_element, By.ID)
     value = lambda name: element(name).get_attribute("value")
 
@@ -162,14 +168,36 @@ def main(folder, form_table, expected):
     with tempfile.TemporaryDirectory() as downloads:
         driver = browser(downloads)
         try:
-            for address in (f"http://127.0.0.1:{server.server_address[1]}/index.html",
-                            pathlib.Path(folder, "index.html").resolve().as_uri()):
-                print(f"page: {address}")
-                use_page(driver, address, controls, expected, downloads)
+            served = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+            print(f"page: {served}")
+            use_page(driver, served, controls, expected, downloads)
+
+            # Every file was kept on that first visit: without its server the page still works.
+            wait_until("the files kept", lambda: driver.execute_script(
+                "return !!navigator.serviceWorker.controller"))
+            server.shutdown()
+            server.server_close()
+            print(f"page without its server: {served}")
+            open_page(driver, served)
+            driver.find_element(By.ID, "Command1").click()
+            check(driver.find_element(By.ID, "strRoman").get_attribute("value") ==
+                  "χιλιοστός πρώτος ", "the page converts without its server")
+
+            from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
+            print(f"page: {from_disk}")
+            use_page(driver, from_disk, controls, expected, downloads)
+
+            # On a small screen the whole form shows, scaled down alike both ways.
+            driver.set_window_size(420, 360)
+            shown = wait_until("the form to fit", lambda: driver.execute_script(
+                "const r = document.getElementById('Form1takt').getBoundingClientRect();"
+                "return r.width <= innerWidth && r.height <= innerHeight && r.left >= 0"
+                " && r.top >= 0 && [r.width, r.height];"))
+            check(abs(shown[0] / shown[1] - 645 / 412) < 0.01, f"the form is {shown}")
         finally:
             driver.quit()
             server.shutdown()
-    print("the page worked served and from disk")
+    print("the page worked served, without its server, and from disk")
 
 
 if __name__ == "__main__":
