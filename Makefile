@@ -71,9 +71,13 @@ worksheet-picture:
 	mkdir -p docs
 	tools/worksheet_picture.sh $(BUILD)/tools/sample_worksheet docs/worksheet-page-1.png
 
-bench: build
+bench: build web
+	@tools/setup-debian.sh browser
 	$(BUILD)/bench/numerals_bench
 	$(BUILD)/bench/startup_bench
+	$(WEB_ENV) cmake --build build-web --target form_table
+	node --no-experimental-fetch build-web/web_page/form_table.js > build-web/form_table.tsv
+	bench/page_start.py dist/web build-web/form_table.tsv
 
 install:
 	@tools/setup-debian.sh build window
@@ -172,7 +176,7 @@ windows-test: windows
 # emscripten (its prebuilt system libraries need no network; em++ finds its JavaScript helpers
 # through NODE_PATH).
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-CONFIGURE_WEB = $(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release \
+CONFIGURE_WEB = $(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DBUILD_TESTING=ON
 
 web:

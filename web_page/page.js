@@ -206,7 +206,6 @@
         }
     }
 
-    offerInstalling();
     Arithmitika().then((module) => {
         design = module.form();
         page = new module.Page(view);
@@ -239,5 +238,7 @@
         window.addEventListener('resize', () => fit(surface));
         elements.get(controls[0].name).focus();
         document.body.dataset.ready = 'true';
+        performance.mark('form-ready');
+        offerInstalling(); // once the form is ready, so that keeping the files never delays it
     });
 })();
