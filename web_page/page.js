@@ -65,7 +65,7 @@
         const file = new Blob([bytes], { type: 'text/plain; charset=windows-1253' });
         const link = document.createElement('a');
         link.href = URL.createObjectURL(file);
-        link.download = 'numbers.txt';
+        link.download = design.worksheetName;
         document.body.append(link);
         link.click();
         link.remove();

@@ -90,8 +90,8 @@ val controlObject(const ControlDesign& design) {
     return control;
 }
 
-// The window as a whole: its name, caption, size, colours and font, and how a graphical
-// button's bevel is drawn.
+// The window as a whole: its name, caption, size, colours and font, how a graphical button's
+// bevel is drawn, and the name the worksheet is downloaded under.
 val formObject() {
     val window = val::object();
     window.set("name", std::string(form::kForm.name));
@@ -103,6 +103,7 @@ val formObject() {
     window.set("disabledText", css(form::kDisabledText));
     window.set("bevel", form::kButtonDrawing.bevel);
     window.set("pictureSize", form::kPictureSize);
+    window.set("worksheetName", std::string(worksheet::kWorksheetFileName));
     return window;
 }
 
