@@ -117,10 +117,11 @@ def use_page(driver, address, controls, expected, downloads):
     driver.execute_cdp_cmd("Input.insertText", {"text": "0α1"})
     check(value("intnumber") == "1001", f"the composition left {value('intnumber')!r}")
 
-    # A refused row is named in a warning; Enter dismisses it and the focus comes back.
+    # A refused row is named in a warning; Enter presses the focused button and dismisses the
+    # warning, and the focus comes back.
     element("intnumber3").clear()
     element("intnumber3").send_keys("abc")
-    element("Command1").click()
+    element("Command1").send_keys(Keys.ENTER)
     dialog = element("message")
     wait_until("the warning", dialog.is_displayed)
     check("Γραμμή 4: το «abc» δεν είναι αριθμός." in element("message-text").text,
@@ -159,7 +160,7 @@ def use_page(driver, address, controls, expected, downloads):
     wait_until("the download", saved.exists)
     check(saved.read_bytes() == pathlib.Path(expected).read_bytes(), "the worksheet's bytes")
 
-    element("Command3").click()
+    element("Command3").send_keys(Keys.SPACE)  # Space presses the focused button too
     check(all(value(c["name"]) == "" for c in controls if c["kind"] == "box"), "all erased")
 
     problems = [entry for entry in driver.get_log("browser")
