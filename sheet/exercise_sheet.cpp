@@ -4,6 +4,7 @@
 #include "numerals/ordinal_composer.h"
 #include "sheet/messages.h"
 #include "sheet/number_text.h"
+#include "worksheet/byte_sink.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <filesystem>
@@ -105,13 +106,17 @@ void ExerciseSheet::eraseAll() {
     }
 }
 
-void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
+std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
     std::vector<worksheet::WorksheetRow> rows;
     rows.reserve(m_rows.size());
     for (const ExerciseRow& row : m_rows) {
         rows.push_back({row.number, row.ordinal, row.cardinal});
     }
+    return rows;
+}
 
+void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
+    const std::vector<worksheet::WorksheetRow> rows = worksheetRows();
     std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : folders) {
         if (folder.path.empty()) { // a place the platform could not find: nothing to try
@@ -136,6 +141,14 @@ void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
         failed.push_back({folder, outcome.error});
     }
     m_view.showMessage(worksheetNotSaved(failed));
+}
+
+std::string ExerciseSheet::downloadWorksheet() {
+    worksheet::StringSink bytes;
+    worksheet::ZonedLineWriter out(bytes);
+    worksheet::printWorksheet(worksheetRows(), out);
+    m_view.showMessage(worksheetDownloaded(out.replacedCount()));
+    return bytes.bytes();
 }
 
 void ExerciseSheet::mouseMovedOverSurface() {

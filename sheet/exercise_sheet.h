@@ -9,12 +9,14 @@
 
 #include "sheet/sheet_view.h"
 #include "sheet/worksheet_folders.h"
+#include "worksheet/worksheet_writer.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sheet {
 
@@ -54,6 +56,10 @@ public:
     // Click on Command4: the worksheet of the rows as they stand, as numbers.txt in the first
     // of the folders that can be written (see worksheetFolders), then a message saying where.
     void writeWorksheet(std::span<const WorksheetFolder> folders);
+    // Click on Command4 where the worksheet is not written into a folder but handed to the
+    // browser as a download: the bytes numbers.txt would hold, after the message saying where
+    // the browser puts them.
+    std::string downloadWorksheet();
 
     // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
     // the signs and punctuation from "!" to "/", and control characters (Backspace, the
@@ -64,6 +70,7 @@ public:
     void mouseMovedOverSurface();
 
 private:
+    std::vector<worksheet::WorksheetRow> worksheetRows() const;
     using Compose = std::string (*)(std::int16_t);
     void convert(Column target, Compose compose);
     std::string& box(BoxId id);

@@ -103,6 +103,39 @@ std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
     return text;
 }
 
+// The worksheet is ready as the file named so, and how to open it on this desktop.
+std::string readyText(const std::string& file, Desktop desktop) {
+    std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
+                       " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+    // LibreOffice's own Greek names for the filter and the encoding, as its menus show them,
+    // and Word's name for the encoding.
+    constexpr std::string_view kLibreOffice =
+        "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
+        "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+    if (desktop == Desktop::Linux) {
+        text += "\n\n" + std::string(kLibreOffice);
+    } else if (desktop == Desktop::Web) {
+        text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
+                "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
+                std::string(kLibreOffice);
+    }
+    return text;
+}
+
+// How many characters the code page lacked, if any.
+std::string replacedNote(std::size_t replacedCharacters) {
+    if (replacedCharacters == 1) {
+        return "\n\nΠροσοχή: 1 χαρακτήρας δεν υπάρχει στην ελληνική κωδικοσελίδα "
+               "Windows-1253 και γράφτηκε ως «?».";
+    }
+    if (replacedCharacters > 1) {
+        return "\n\nΠροσοχή: " + std::to_string(replacedCharacters) +
+               " χαρακτήρες δεν υπάρχουν στην ελληνική κωδικοσελίδα Windows-1253 και "
+               "γράφτηκαν ως «?».";
+    }
+    return {};
+}
+
 } // namespace
 
 Message conversionReport(std::span<const RefusedNumber> refused) {
@@ -119,34 +152,18 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
 
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
                        std::span<const FolderNotUsed> failed, Desktop desktop) {
-    const std::string file =
-        besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file);
-    std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
-                       " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
-    // LibreOffice's own Greek names for the filter and the encoding, as its menus show them,
-    // and Word's name for the encoding.
-    constexpr std::string_view kLibreOffice =
-        "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
-        "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
-    if (desktop == Desktop::Linux) {
-        text += "\n\n" + std::string(kLibreOffice);
-    } else if (desktop == Desktop::Web) {
-        text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
-                "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
-                std::string(kLibreOffice);
-    }
+    std::string text = readyText(
+        besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file), desktop);
     if (!failed.empty()) {
         text += "\n\n" + whyNotWritten(failed);
     }
-    if (saved.replacedCharacters == 1) {
-        text += "\n\nΠροσοχή: 1 χαρακτήρας δεν υπάρχει στην ελληνική κωδικοσελίδα "
-                "Windows-1253 και γράφτηκε ως «?».";
-    } else if (saved.replacedCharacters > 1) {
-        text += "\n\nΠροσοχή: " + std::to_string(saved.replacedCharacters) +
-                " χαρακτήρες δεν υπάρχουν στην ελληνική κωδικοσελίδα Windows-1253 και "
-                "γράφτηκαν ως «?».";
-    }
-    return {Message::Kind::Plain, std::move(text)};
+    return {Message::Kind::Plain, text + replacedNote(saved.replacedCharacters)};
+}
+
+Message worksheetDownloaded(std::size_t replacedCharacters) {
+    return {Message::Kind::Plain,
+            readyText(std::string(worksheet::kWorksheetFileName), Desktop::Web) +
+                replacedNote(replacedCharacters)};
 }
 
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {

@@ -51,6 +51,9 @@ struct FolderNotUsed {
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
                        std::span<const FolderNotUsed> failed, Desktop desktop = kThisDesktop);
 
+// The worksheet was handed to the browser as a download, with characters written as "?".
+Message worksheetDownloaded(std::size_t replacedCharacters);
+
 // No folder took the worksheet: each file tried, or place not found, with the reason.
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed);
 

@@ -90,6 +90,17 @@ TEST_F(WorksheetCommandTest, TheConvertedSampleIsWrittenIntoTheProgramFolderAndA
     EXPECT_EQ(message.text, kReady);
 }
 
+// A web page hands the worksheet to the browser instead of writing it into a folder.
+TEST_F(WorksheetCommandTest, ADownloadHasTheWorksheetsBytesAndSaysWhereTheBrowserPutsThem) {
+    sheet.convertToOrdinals();
+    sheet.convertToCardinals();
+
+    EXPECT_EQ(sheet.downloadWorksheet(), readBytes(std::filesystem::path(ARITHMITIKA_TEST_DATA) /
+                                                   "sample_numbers_converted.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder));
+    EXPECT_EQ(onlyMessage().text, kReadyText + kOpenFromBrowser);
+}
+
 TEST_F(WorksheetCommandTest, CanBeWrittenBeforeAnyConversion) {
     write();
     const std::string bytes = readBytes(programFolder / "numbers.txt");
