@@ -1,30 +1,37 @@
 'use strict';
-// Builds the exercise form from its design, forwards what the user does to the form's sheet
-// (both compiled from the program's own C++), and shows what the sheet reports. Every place,
-// caption, colour, font and rule comes from there; this script only joins them to the page.
+// Binds the exercise form, which the page's markup already shows, to its sheet (the program's
+// own C++, compiled to WebAssembly): forwards what the user does, and shows what the sheet
+// reports. Every place, caption, colour and rule is the design's or the sheet's; this script
+// only joins them to the page.
+//
+// It runs before the form is parsed, and listens on the whole document, so that nothing the
+// user does to the form is missed, however early; what the user asks of the sheet before its
+// module has started is done, in order, as soon as it has.
 
 (function () {
-    const px = (length) => length + 'px';
-    const pt = (points) => points + 'pt';
+    const byId = (id) => document.getElementById(id);
+    const inForm = (element) => element instanceof Element &&
+        element.parentElement !== null && element.parentElement.classList.contains('form');
 
-    const elements = new Map(); // designer name -> element
+    let sheet = null; // the sheet's functions, once its module has started
+    const waiting = [];
+    const withSheet = (action) => (sheet ? action() : waiting.push(action));
+
     const messages = []; // shown one after another, as a desktop's message boxes are
-    let page = null;
-    let accepts = null; // the sheet's key filter for the first number box
-    let design = null;
+    let focusBeforeMessage = null;
 
     // What the sheet reports.
     const view = {
         showText(name, text) {
-            elements.get(name).value = text;
+            byId(name).value = text;
         },
         showEnabled(name, enabled) {
-            elements.get(name).disabled = !enabled;
+            byId(name).disabled = !enabled;
         },
         showLook(name, face, points) {
-            const button = elements.get(name);
+            const button = byId(name);
             button.style.background = face;
-            button.style.fontSize = pt(points);
+            button.style.fontSize = points + 'pt';
         },
         showMessage(warning, text) {
             messages.push({ warning, text });
@@ -32,23 +39,35 @@
                 showNextMessage();
             }
         },
+        // The worksheet's bytes, exactly as the sheet wrote them, as a download.
+        download(name, bytes) {
+            const file = new Blob([bytes], { type: 'text/plain; charset=windows-1253' });
+            const link = document.createElement('a');
+            link.href = URL.createObjectURL(file);
+            link.download = name;
+            document.body.append(link);
+            link.click();
+            link.remove();
+            setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+        },
     };
 
-    // A message as a modal dialog: the window's caption, the text with its line breaks, the
-    // warning sign for a warning only, and OK. The focus goes back where it was.
-    let focusBeforeMessage = null;
+    // A message as a modal dialog under the window's caption: the text with its line breaks,
+    // the warning sign for a warning only, and OK. The focus goes back where it was.
     function showNextMessage() {
-        const dialog = document.getElementById('message');
         const { warning, text } = messages[0];
-        document.getElementById('message-title').textContent = design.caption;
-        document.getElementById('message-text').textContent = text;
-        document.getElementById('message-sign').hidden = !warning;
+        const dialog = byId('message');
+        byId('message-text').textContent = text;
+        byId('message-sign').hidden = !warning;
         dialog.setAttribute('role', warning ? 'alertdialog' : 'dialog');
         focusBeforeMessage = focusBeforeMessage || document.activeElement;
         dialog.showModal();
-        document.getElementById('message-ok').focus();
+        byId('message-ok').focus();
     }
-    function messageClosed() {
+    document.addEventListener('close', (event) => {
+        if (event.target.id !== 'message') {
+            return;
+        }
         messages.shift();
         if (messages.length > 0) {
             showNextMessage();
@@ -58,52 +77,41 @@
             focusBeforeMessage.focus();
         }
         focusBeforeMessage = null;
-    }
+    }, true); // a dialog's close does not bubble
 
-    // The worksheet's bytes, exactly as the sheet wrote them, as a download.
-    function download(bytes) {
-        const file = new Blob([bytes], { type: 'text/plain; charset=windows-1253' });
-        const link = document.createElement('a');
-        link.href = URL.createObjectURL(file);
-        link.download = design.worksheetName;
-        document.body.append(link);
-        link.click();
-        link.remove();
-        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
-    }
+    // The characters of a text that the sheet's key filter lets into the first number box.
+    const accepted = (text) => [...text].filter((character) => sheet.accepts(character)).join('');
+    const filtered = (element) => inForm(element) && element.hasAttribute('data-key-filter');
 
-    function place(element, control) {
-        Object.assign(element.style, {
-            left: px(control.left),
-            top: px(control.top),
-            width: px(control.width),
-            height: px(control.height),
-            fontSize: pt(control.points),
-            fontWeight: control.bold ? 'bold' : 'normal',
-        });
-        if (control.background) {
-            element.style.background = control.background;
+    document.addEventListener('input', (event) => {
+        if (sheet && inForm(event.target) && !event.isComposing) {
+            sheet.edit(event.target.id, event.target.value);
         }
-        if (control.foreground) {
-            element.style.color = control.foreground;
-        }
-    }
+    });
 
     // The first number box lets a typed character in only when the sheet's key filter does.
     // What an input method commits cannot be refused beforehand: its refused characters are
-    // taken out when the composition ends. Pasted text passes, as on the desktops.
-    function filterTyping(box) {
-        box.addEventListener('beforeinput', (event) => {
-            if (event.inputType === 'insertText' && event.data &&
-                ![...event.data].every((character) => accepts(character))) {
-                event.preventDefault();
-            }
-        });
-        let before = '';
-        box.addEventListener('compositionstart', () => {
-            before = box.value;
-        });
-        box.addEventListener('compositionend', () => {
+    // taken out when the composition ends, as are those typed before the sheet had started.
+    // Pasted text passes, as on the desktops.
+    document.addEventListener('beforeinput', (event) => {
+        if (sheet && filtered(event.target) && event.inputType === 'insertText' && event.data &&
+            accepted(event.data) !== event.data) {
+            event.preventDefault();
+        }
+    });
+    let beforeComposing = '';
+    document.addEventListener('compositionstart', (event) => {
+        if (filtered(event.target)) {
+            beforeComposing = event.target.value;
+        }
+    });
+    document.addEventListener('compositionend', (event) => {
+        const box = event.target;
+        if (!filtered(box)) {
+            return;
+        }
+        withSheet(() => {
+            const before = beforeComposing;
             const after = box.value;
             let start = 0;
             while (start < before.length && before[start] === after[start]) {
@@ -114,79 +122,30 @@
                    before[before.length - 1 - end] === after[after.length - 1 - end]) {
                 end++;
             }
-            const committed = [...after.slice(start, after.length - end)]
-                .filter((character) => accepts(character)).join('');
-            box.value = after.slice(0, start) + committed + after.slice(after.length - end);
-            page.edit(box.id, box.value);
+            box.value = after.slice(0, start) + accepted(after.slice(start, after.length - end)) +
+                after.slice(after.length - end);
+            sheet.edit(box.id, box.value);
         });
-    }
+    });
 
-    function makeControl(control) {
-        let element;
-        if (control.kind === 'TextBox') {
-            element = document.createElement('input');
-            element.type = 'text';
-            element.value = page.text(control.name);
-            element.disabled = !page.enabled(control.name);
-            element.spellcheck = false;
-            element.autocomplete = 'off';
-            if (control.maxLength > 0) {
-                element.maxLength = control.maxLength;
-            }
-            if (control.filtered) {
-                element.inputMode = 'numeric';
-                filterTyping(element);
-            }
-            element.addEventListener('input', (event) => {
-                if (!event.isComposing) {
-                    page.edit(control.name, element.value);
-                }
-            });
-        } else if (control.kind === 'Label') {
-            element = document.createElement('div');
-            element.className = 'label';
-            element.textContent = control.caption.replace(/\r\n/g, '\n');
-        } else {
-            element = document.createElement('button');
-            element.type = 'button';
-            if (control.kind === 'StandardButton') {
-                element.className = 'standard';
-            } else {
-                element.className = 'face';
-                element.style.borderWidth = px(design.bevel);
-            }
-            if (control.kind === 'PictureButton') {
-                const picture = document.createElement('img');
-                picture.src = 'magnet-32.png';
-                picture.alt = '';
-                picture.width = picture.height = design.pictureSize;
-                element.append(picture);
-            } else {
-                element.textContent = control.caption;
-            }
-            element.addEventListener('click', () => {
-                const worksheet = page.click(control.name);
-                if (worksheet) {
-                    download(worksheet);
-                }
-            });
+    document.addEventListener('click', (event) => {
+        const button = event.target instanceof Element && event.target.closest('button');
+        if (button && inForm(button)) {
+            withSheet(() => sheet.click(button.id));
         }
-        element.id = control.name;
-        if (control.kind !== 'Label') {
-            element.setAttribute('aria-label', control.accessibleName);
+    });
+    let hovered = false;
+    document.addEventListener('pointermove', (event) => {
+        if (!hovered && event.target instanceof Element && event.target.classList.contains('form')) {
+            hovered = true;
+            withSheet(() => sheet.hover());
         }
-        if (control.toolTip) {
-            element.title = control.toolTip;
-        }
-        place(element, control);
-        elements.set(control.name, element);
-        return element;
-    }
+    });
 
     // A screen smaller than the form shows all of it, scaled down alike in both directions.
     function fit(surface) {
-        const scale = Math.min(1, window.innerWidth / design.width,
-                               window.innerHeight / design.height);
+        const scale = Math.min(1, window.innerWidth / surface.offsetWidth,
+                               window.innerHeight / surface.offsetHeight);
         surface.style.transform = scale < 1 ? `scale(${scale})` : '';
     }
 
@@ -206,39 +165,41 @@
         }
     }
 
-    Arithmitika().then((module) => {
-        design = module.form();
-        page = new module.Page(view);
-        accepts = module.Page.accepts;
-        document.title = design.caption;
-
-        const surface = document.createElement('div');
-        surface.id = design.name;
-        surface.className = 'form';
-        Object.assign(surface.style, {
-            width: px(design.width),
-            height: px(design.height),
-            background: design.background,
-            fontFamily: design.fontFamilies,
-            fontSize: pt(design.points),
-        });
-        surface.style.setProperty('--disabled-text', design.disabledText);
-        const controls = module.controls();
-        for (const control of controls) {
-            surface.append(makeControl(control));
-        }
-        surface.addEventListener('pointermove', (event) => {
-            if (event.target === surface) {
-                page.pointerMovedOverSurface();
+    // The sheet starts with the texts the markup shows; what the user typed before it had
+    // started is handed to it first, then what the user clicked.
+    function start() {
+        Arithmitika({ view }).then((module) => {
+            sheet = {
+                edit: module.cwrap('pageEdit', null, ['string', 'string']),
+                click: module.cwrap('pageClick', null, ['string']),
+                hover: module.cwrap('pageHover', null, []),
+                accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
+            };
+            for (const box of document.querySelectorAll('.form > input')) {
+                if (box.value !== box.defaultValue) {
+                    if (filtered(box)) {
+                        box.value = accepted(box.value);
+                    }
+                    sheet.edit(box.id, box.value);
+                }
             }
+            waiting.splice(0).forEach((action) => action());
+            document.body.dataset.ready = 'true';
+            offerInstalling(); // once the sheet has started, so that keeping files never delays it
         });
-        document.body.prepend(surface);
-        document.getElementById('message').addEventListener('close', messageClosed);
+    }
+
+    // The module, fetched from the start, runs once the form has been shown, so that the form
+    // is never kept waiting for it.
+    document.addEventListener('DOMContentLoaded', () => {
+        const surface = document.querySelector('.form');
         fit(surface);
         window.addEventListener('resize', () => fit(surface));
-        elements.get(controls[0].name).focus();
-        document.body.dataset.ready = 'true';
-        performance.mark('form-ready');
-        offerInstalling(); // once the form is ready, so that keeping the files never delays it
+        requestAnimationFrame(() => setTimeout(() => {
+            const module = document.createElement('script');
+            module.src = 'arithmitika.js';
+            module.addEventListener('load', start);
+            document.head.append(module);
+        }));
     });
 })();

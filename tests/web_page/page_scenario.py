@@ -3,7 +3,9 @@
 
     page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET
 
-Served over http on 127.0.0.1, then again with the server stopped (from the files the page
+Served over http on 127.0.0.1, first with its module held back by the server: the form is
+shown as designed before the module has run, and what the user types and clicks by then is
+done once it has. Then served again, again with the server stopped (from the files the page
 keeps), then opened from disk (file://): every control where the design's table (FORM_TABLE,
 from tools/form_table) puts it, with its accessible name, the focus order, the first box's key
 filter and limit, both conversions, the hover, a refused row's message, the worksheet download
@@ -58,6 +60,9 @@ def browser(downloads):
     options.add_experimental_option("prefs", {"download.default_directory": downloads,
                                               "download.prompt_for_download": False})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    # Waits for the document, not for every file it loads: the driver can then act while the
+    # module is still held back.
+    options.page_load_strategy = "eager"
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
@@ -68,29 +73,55 @@ def open_page(driver, address):
     check(installable == address.startswith("http"), "a manifest only when served")
 
 
+def check_places(driver, controls):
+    """Every control where the design puts it, its caption fitting it."""
+    surface, shown = driver.execute_script(
+        "const box = (e) => { const r = e.getBoundingClientRect();"
+        " return [r.left, r.top, r.width, r.height,"
+        " e.scrollWidth <= e.clientWidth, e.scrollHeight <= e.clientHeight]; };"
+        "return [box(document.getElementById('Form1takt')),"
+        " arguments[0].map((name) => box(document.getElementById(name)))];",
+        [control["name"] for control in controls])
+    check(surface[2:4] == [645, 412], f"the form is {surface[2:4]}")
+    for control, (left, top, width, height, fits_across, fits_down) in zip(controls, shown):
+        place = [left - surface[0], top - surface[1], width, height]
+        check(place == control["place"], f"{control['name']} is at {place}, not "
+              f"{control['place']}")
+        # Every caption fits with the faces Chromium has here (a label's first line: the breaks
+        # that end one add nothing).
+        check(fits_across and (fits_down or control["kind"] == "label"),
+              f"{control['name']} overflows")
+
+
+def early_use(driver, address, controls, module_gate):
+    """The form is shown, as designed, before its module has run; what the user types and
+    clicks by then is done once it has."""
+    module_gate.clear()
+    driver.execute_script("location.assign(arguments[0])", address)
+    value = lambda name: driver.find_element(By.ID, name).get_attribute("value")
+    wait_until("the form", lambda: driver.execute_script(
+        "return document.getElementById('strgreek6') !== null"))
+    check_places(driver, controls)
+    check(value("intnumber6") == "765", "the sample numbers are shown")
+    first = driver.find_element(By.ID, "intnumber")
+    first.clear()
+    first.send_keys("7x")
+    driver.find_element(By.ID, "Command1").click()
+    check(value("strRoman") == "" and not driver.execute_script(
+        "return document.body.dataset.ready"), "the module ran before it was let through")
+    module_gate.set()
+    wait_until("the early click's answer", lambda: value("strRoman") == "έβδομος ")
+    check(value("intnumber") == "7", f"intnumber kept {value('intnumber')!r}")
+
+
 def use_page(driver, address, controls, expected, downloads):
     open_page(driver, address)
     element = functools.partial(driver.find_element, By.ID)
     value = lambda name: element(name).get_attribute("value")
 
     # Where the design puts each control, and what a screen reader calls it.
-    surface = driver.execute_script(
-        "const r = document.getElementById('Form1takt').getBoundingClientRect();"
-        "return [r.left, r.top, r.width, r.height];")
-    check(surface[2:] == [645, 412], f"the form is {surface[2:]}")
+    check_places(driver, controls)
     for control in controls:
-        shown = driver.execute_script(
-            "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.width,"
-            " r.height];", element(control["name"]))
-        place = [shown[0] - surface[0], shown[1] - surface[1], shown[2], shown[3]]
-        check(place == control["place"], f"{control['name']} is at {place}, not "
-              f"{control['place']}")
-        # Every caption fits with the faces Chromium has here (a label's first line: the breaks
-        # that end one add nothing).
-        width, height = driver.execute_script(
-            "const e = arguments[0]; return [e.scrollWidth <= e.clientWidth,"
-            " e.scrollHeight <= e.clientHeight];", element(control["name"]))
-        check(width and (height or control["kind"] == "label"), f"{control['name']} overflows")
         if control["kind"] != "label":
             name = element(control["name"]).accessible_name
             check(name == control["accessible"], f"{control['name']} is read as {name!r}")
@@ -174,7 +205,16 @@ def main(folder, form_table, expected):
         def log_message(self, *arguments):
             pass
 
-    handler = functools.partial(QuietHandler, directory=folder)
+    module_gate = threading.Event()  # the module is served only while it is set
+    module_gate.set()
+
+    class GatedHandler(QuietHandler):
+        def do_GET(self):
+            if self.path.endswith("/arithmitika.js"):
+                module_gate.wait(60)
+            super().do_GET()
+
+    handler = functools.partial(GatedHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     with tempfile.TemporaryDirectory() as downloads:
@@ -182,11 +222,14 @@ def main(folder, form_table, expected):
         try:
             served = f"http://127.0.0.1:{server.server_address[1]}/index.html"
             print(f"page: {served}")
+            early_use(driver, served, controls, module_gate)
             use_page(driver, served, controls, expected, downloads)
 
             # Every file was kept on that first visit: without its server the page still works.
-            wait_until("the files kept", lambda: driver.execute_script(
-                "return !!navigator.serviceWorker.controller"))
+            # (the worker that keeps them is active once it has them all)
+            wait_until("the files kept", lambda: driver.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.getRegistration()"
+                ".then((r) => done(!!r && !!r.active && r.active.state === 'activated'))"))
             server.shutdown()
             server.server_close()
             print(f"page without its server: {served}")

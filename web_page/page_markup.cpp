@@ -1,0 +1,229 @@
+// Writes the form into the web page when the page is built, so that the browser shows it at
+// once, before any script has run:
+//
+//   page_markup PAGE_TEMPLATE STYLE_SHEET PICTURE OUT_PAGE OUT_STYLE_SHEET
+//
+// The page template's @CAPTION@ becomes the window's caption and its @FORM@ the form's markup:
+// every control of the design, in its focus order, with its designer name as its id, its
+// caption, accessible name and tool tip, and the sheet's starting state (the sample numbers,
+// strRoman disabled). The style sheet's rules for any control are followed by the design's
+// places, sizes, colours and fonts, one rule a control. PICTURE is the erase button's picture.
+
+#include "form/design.h"
+#include "form/scaling.h"
+#include "sheet/exercise_sheet.h"
+#include "web_page/css.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using form::ControlDesign;
+using form::ControlKind;
+using web_page::css;
+
+std::string escaped(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            result += "&amp;";
+            break;
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}
+
+// A caption's line breaks are the designer's CR LF; the page breaks lines at a line feed.
+std::string lines(std::string_view caption) {
+    std::string result;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption.substr(i, 2) != "\r\n") {
+            result += caption[i];
+        }
+    }
+    return escaped(result);
+}
+
+std::string attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
+}
+
+std::string px(int pixels) {
+    return std::to_string(pixels) + "px";
+}
+
+std::string pt(double points) {
+    std::ostringstream text;
+    text << points << "pt";
+    return text.str();
+}
+
+// A CSS font-family list: the form's faces in order, then any sans-serif face.
+std::string fontFamilies() {
+    std::string families;
+    for (const std::string_view face : form::kFontFaces) {
+        families += "\"" + std::string(face) + "\", ";
+    }
+    return families + "sans-serif";
+}
+
+class NoView final : public sheet::SheetView {
+    void showText(sheet::BoxId, const std::string&) override {}
+    void showStrRomanEnabled(bool) override {}
+    void showCommand1Look(const sheet::ButtonLook&) override {}
+    void showMessage(const sheet::Message&) override {}
+};
+
+std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseSheet& start,
+                          std::string_view picture) {
+    const std::string id = attribute("id", control.name);
+    const std::string named = attribute("aria-label", form::accessibleName(control)) +
+                              (control.toolTip.empty() ? "" : attribute("title", control.toolTip));
+    const bool first = &control == &form::kControls.front(); // the focus starts there
+    switch (control.kind) {
+    case ControlKind::TextBox: {
+        const sheet::BoxId box = *form::boxOf(control.name);
+        std::string markup = "<input" + id + " type=\"text\"" +
+                             attribute("value", start.text(box)) + named +
+                             " spellcheck=\"false\" autocomplete=\"off\"";
+        if (control.maxLength > 0) {
+            markup += attribute("maxlength", std::to_string(control.maxLength));
+        }
+        if (box == sheet::BoxId{0, sheet::Column::Number}) {
+            markup += " inputmode=\"numeric\" data-key-filter";
+        }
+        if (box == sheet::BoxId{0, sheet::Column::Ordinal} && !start.strRomanEnabled()) {
+            markup += " disabled";
+        }
+        return markup + (first ? " autofocus>" : ">");
+    }
+    case ControlKind::Label:
+        return "<div" + id + " class=\"label\">" + lines(control.caption) + "</div>";
+    case ControlKind::GraphicalButton:
+    case ControlKind::PictureButton:
+    case ControlKind::StandardButton:
+        break;
+    }
+    const std::string look =
+        control.kind == ControlKind::StandardButton ? " class=\"standard\"" : " class=\"face\"";
+    const std::string face = control.kind == ControlKind::PictureButton
+                                 ? "<img" + attribute("src", picture) + " alt=\"\"" +
+                                       attribute("width", std::to_string(form::kPictureSize)) +
+                                       attribute("height", std::to_string(form::kPictureSize)) + ">"
+                                 : lines(control.caption);
+    return "<button" + id + " type=\"button\"" + look + named + (first ? " autofocus>" : ">") +
+           face + "</button>";
+}
+
+std::string formMarkup(std::string_view picture) {
+    NoView noView;
+    const sheet::ExerciseSheet start(noView);
+    std::string markup = "<div" + attribute("id", form::kForm.name) + " class=\"form\">\n";
+    for (const ControlDesign& control : form::kControls) {
+        markup += controlMarkup(control, start, picture) + "\n";
+    }
+    return markup + "</div>";
+}
+
+// Places in CSS pixels: at the design's density, 15 twips make one.
+std::string placeRules(const form::TwipsRect& place) {
+    const form::PixelRect pixels = form::toPixels(place, form::kDesignDpi);
+    return "left: " + px(pixels.left) + "; top: " + px(pixels.top) +
+           "; width: " + px(pixels.width) + "; height: " + px(pixels.height) + ";";
+}
+
+std::string designRules() {
+    const form::PixelRect window =
+        form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight}, form::kDesignDpi);
+    std::string rules =
+        "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
+        " { width: " + px(window.width) + "; height: " + px(window.height) +
+        "; background: " + css(form::kForm.background) + "; font-family: " + fontFamilies() +
+        "; font-size: " + pt(form::kForm.font.points) +
+        "; --disabled-text: " + css(form::kDisabledText) + "; }\n" +
+        ".form > button.face { border-width: " + px(form::kButtonDrawing.bevel) + "; }\n";
+    for (const ControlDesign& control : form::kControls) {
+        rules += "#" + std::string(control.name) + " { " + placeRules(control.place) +
+                 " font-size: " + pt(control.font.points) +
+                 "; font-weight: " + (control.font.bold ? "bold" : "normal") + ";";
+        if (control.background) {
+            rules += " background: " + css(*control.background) + ";";
+        }
+        const auto foreground = control.kind == ControlKind::Label
+                                    ? control.foreground.value_or(form::kLabelText)
+                                    : control.foreground;
+        if (foreground) {
+            rules += " color: " + css(*foreground) + ";";
+        }
+        rules += " }\n";
+    }
+    return rules;
+}
+
+// Every placeholder replaced; a template without it is a mistake.
+std::string replaced(std::string text, std::string_view placeholder, std::string_view by) {
+    std::size_t at = text.find(placeholder);
+    if (at == std::string::npos) {
+        throw std::runtime_error("the page template has no " + std::string(placeholder));
+    }
+    for (; at != std::string::npos; at = text.find(placeholder, at + by.size())) {
+        text.replace(at, placeholder.size(), by);
+    }
+    return text;
+}
+
+std::string read(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error(std::string("cannot read ") + path);
+    }
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void write(const char* path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out.flush()) {
+        throw std::runtime_error(std::string("cannot write ") + path);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 6) {
+        std::fputs("usage: page_markup PAGE_TEMPLATE STYLE_SHEET PICTURE OUT_PAGE "
+                   "OUT_STYLE_SHEET\n",
+                   stderr);
+        return 2;
+    }
+    try {
+        std::string page = read(argv[1]);
+        page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
+        page = replaced(page, "@FORM@", formMarkup(argv[3]));
+        write(argv[4], page);
+        write(argv[5], read(argv[2]) + designRules());
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "page_markup: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
