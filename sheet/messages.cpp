@@ -59,19 +59,9 @@ std::string explained(std::error_code error) {
     } else if (error == std::errc::filename_too_long) {
         greek = "η διαδρομή είναι πολύ μεγάλη";
     }
-#ifdef _WIN32
-    // Windows will not replace a file that a program holds open, such as a word processor
-    // showing the last worksheet: ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION or
-    // ERROR_LOCK_VIOLATION. Nor one marked read-only: ERROR_FILE_READ_ONLY.
-    if (error.category() == std::system_category()) {
-        if (error.value() == 5 || error.value() == 32 || error.value() == 33) {
-            greek = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· αν "
-                    "είναι, κλείστε το και δοκιμάστε ξανά";
-        } else if (error.value() == 6009) {
-            greek = "το αρχείο numbers.txt είναι μόνο για ανάγνωση";
-        }
+    if (const std::string_view own = platformReason(error); !own.empty()) {
+        greek = own;
     }
-#endif
     const std::string system = error.message();
     return greek.empty() ? system : std::string(greek) + " (" + system + ")";
 }

@@ -2,6 +2,7 @@
 
 // Every message the exercise sheet shows, in Greek.
 
+#include "sheet/desktop.h"
 #include "sheet/sheet_view.h"
 #include "sheet/worksheet_folders.h"
 #include "worksheet/worksheet_writer.h"
@@ -25,19 +26,6 @@ struct RefusedNumber {
 // One warning naming each refused row, its text and what the boxes accept.
 Message conversionReport(std::span<const RefusedNumber> refused);
 
-// The desktop the teacher opens the worksheet on. Word on a Greek Windows reads the file's
-// Windows-1253 as it is; LibreOffice and the text editors of Linux read a text file as UTF-8
-// unless told otherwise, so a Linux teacher is told how. In a browser the file is downloaded,
-// and may be opened anywhere: the teacher is told where it went, and how to open it in both.
-enum class Desktop { Windows, Linux, Web };
-#if defined(__EMSCRIPTEN__)
-inline constexpr Desktop kThisDesktop = Desktop::Web;
-#elif defined(_WIN32)
-inline constexpr Desktop kThisDesktop = Desktop::Windows;
-#else
-inline constexpr Desktop kThisDesktop = Desktop::Linux;
-#endif
-
 // A folder that did not take the worksheet, with the system's reason. A folder without a path
 // is a place the platform could not find at all, and has no reason of its own.
 struct FolderNotUsed {
@@ -49,7 +37,7 @@ struct FolderNotUsed {
 // else by its full path), how to open it on this desktop, why it is not in a folder tried
 // before (failed), and how many characters were written as "?".
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const FolderNotUsed> failed, Desktop desktop = kThisDesktop);
+                       std::span<const FolderNotUsed> failed, Desktop desktop = thisDesktop());
 
 // The worksheet was handed to the browser as a download, with characters written as "?".
 Message worksheetDownloaded(std::size_t replacedCharacters);

@@ -4,14 +4,6 @@
 #include <string>
 #include <system_error>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
-
 namespace sheet {
 
 namespace {
@@ -47,28 +39,6 @@ std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places) {
     add(places.documents, WorksheetFolder::Kind::Documents);
     add(places.home, WorksheetFolder::Kind::Home);
     return folders;
-}
-
-std::filesystem::path runningProgramFolder() {
-#ifdef _WIN32
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return std::filesystem::path(path).parent_path();
-        }
-        path.resize(path.size() * 2); // cut short: try again with more room
-    }
-#else
-    std::error_code unknown;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unknown);
-    return unknown ? std::filesystem::path() : program.parent_path();
-#endif
 }
 
 } // namespace sheet

@@ -2,6 +2,7 @@
 
 #include "worksheet/byte_sink.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,14 +19,9 @@ namespace worksheet {
 //
 // Every failure throws std::filesystem::filesystem_error naming the target and the system's
 // reason.
-#ifdef _WIN32
-// A path as Windows takes it past MAX_PATH (260 characters): absolute, with "." and ".." worked
-// out, backslashes only, and the \\?\ prefix (\\?\UNC\ for a network share). A folder deep
-// enough that only the temporary file's longer name goes past the limit is then written to all
-// the same, and never reported as missing.
-std::wstring extendedLengthPath(const std::filesystem::path& path);
-#endif
-
+//
+// How the file is created, flushed and renamed is the system's own: replacing_file_posix.cpp
+// and replacing_file_windows.cpp each implement this class, and the build takes one.
 class ReplacingFile final : public ByteSink {
 public:
     explicit ReplacingFile(std::filesystem::path target);
@@ -41,14 +37,13 @@ public:
 private:
     void closeFile() noexcept;
     [[noreturn]] void fail(const char* what, std::error_code reason) const;
+    // A hidden name beside the target that no other writer picks (see temporaryName).
+    std::filesystem::path temporaryName(unsigned long process, int attempt) const;
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
-#ifdef _WIN32
-    void* m_file = nullptr; // a Windows HANDLE
-#else
-    int m_file = -1;
-#endif
+    // The open temporary file: a descriptor, or a Windows HANDLE; -1 for none on both.
+    std::intptr_t m_file = -1;
     bool m_committed = false;
 };
 

@@ -37,9 +37,9 @@ const std::string kOpenFromBrowser =
     "αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», "
     "για να φανούν σωστά τα ελληνικά.";
 // The message as this platform's program shows it.
-const std::string kReady = kReadyText + (kThisDesktop == Desktop::Linux ? kOpenOnLinux
-                                         : kThisDesktop == Desktop::Web ? kOpenFromBrowser
-                                                                        : "");
+const std::string kReady = kReadyText + (thisDesktop() == Desktop::Linux ? kOpenOnLinux
+                                         : thisDesktop() == Desktop::Web ? kOpenFromBrowser
+                                                                         : "");
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();

@@ -1,14 +1,18 @@
-// The worksheet's bytes reach the disk before the new file takes the old one's name, so a
-// power cut can leave the old worksheet or the new one, never an empty file under the name.
+// The worksheet's bytes reach the disk before the new file takes the old one's name, and the
+// folder after it, so a power cut can leave the old worksheet or the new one, never an empty
+// file under the name, and never the old one back once the new one was announced. A write that
+// a signal cuts short (EINTR, mostly on network folders) is tried again, not reported.
 //
-// This test program defines fsync and rename itself: the worksheet library linked into it
-// calls these, which write the call down and pass it on to the C library.
+// This test program defines fsync, rename and write itself: the worksheet library linked into
+// it calls these, which write the call down (or cut a write short) and pass it on to the C
+// library.
 
 #include "support/temporary_folder.h"
 #include "worksheet/replacing_file.h"
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -22,6 +26,7 @@
 namespace {
 
 std::vector<std::string>* g_calls = nullptr; // written down while a test listens
+bool g_interruptNextWrite = false;
 
 // The name of the file or folder that a descriptor stands for.
 std::string nameOf(int descriptor) {
@@ -53,24 +58,39 @@ extern "C" int rename(const char* from, const char* to) noexcept {
     return next(from, to);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
+extern "C" ssize_t write(int descriptor, const void* bytes, size_t size) {
+    static const auto next =
+        std::bit_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
+    if (g_interruptNextWrite) {
+        g_interruptNextWrite = false;
+        errno = EINTR;
+        return -1;
+    }
+    return next(descriptor, bytes, size);
+}
+
 namespace worksheet {
 namespace {
 
-TEST(ReplacingFileOnLinux, FlushesTheNewFileBeforeRenamingItIntoPlace) {
+TEST(ReplacingFileOnLinux, FlushesTheNewFileThenRenamesItThenFlushesTheFolder) {
     const testing_support::TemporaryFolder folder;
     std::vector<std::string> calls;
     g_calls = &calls;
     {
         ReplacingFile file(folder.path() / "numbers.txt");
+        g_interruptNextWrite = true;
         file.write("worksheet");
         file.commit();
     }
     g_calls = nullptr;
 
-    ASSERT_GE(calls.size(), 2U);
+    ASSERT_EQ(calls.size(), 3U);
     const std::string temporary = calls[0].substr(std::string("fsync ").size());
     EXPECT_TRUE(temporary.starts_with(".~numbers.txt.")) << calls[0];
     EXPECT_EQ(calls[1], "rename " + temporary + " numbers.txt");
+    EXPECT_EQ(calls[2], "fsync " + folder.path().filename().string());
+    EXPECT_FALSE(g_interruptNextWrite) << "the write was not cut short";
     EXPECT_EQ(testing_support::readBytes(folder.path() / "numbers.txt"), "worksheet");
 }
 

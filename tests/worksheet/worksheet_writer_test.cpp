@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "worksheet/extended_length_path.h"
+#else
 #include <csignal>
 #include <sys/resource.h>
 #endif
