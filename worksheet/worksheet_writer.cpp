@@ -21,6 +21,18 @@ constexpr std::string_view kBrand = "TRELOVANDIKA®";
 constexpr std::string_view kKeyHeading = "Λύσεις ασκήσεων";
 constexpr std::string_view kJoin = "_";
 
+// Widths in columns, one character each: in Windows-1253 also one byte each.
+constexpr std::size_t kMargin = 11;         // the left margin of the pupil's lines and the key
+constexpr std::size_t kTitleIndent = 17;    // before the title and the task, which then take
+                                            // the next print zone
+constexpr std::size_t kBlank = 33;          // each blank a pupil writes a numeral on
+constexpr std::size_t kNameBlank = 56;      // after "ΟΝΟΜΑ:"
+constexpr std::size_t kClassBlank = 21;     // after "ΤΑΞΗ:"
+constexpr std::size_t kDateBlank = 25;      // after "ΗΜΕΡΟΜΗΝΙΑ:"
+constexpr std::size_t kExercisesBrand = 45; // before the brand under the exercises
+constexpr std::size_t kRule = 93;           // the rule between the exercises and the key
+constexpr std::size_t kKeyBrand = 39;       // before the brand under the key
+
 std::string spaces(std::size_t count) {
     return std::string(count, ' ');
 }
@@ -33,25 +45,26 @@ std::string underscores(std::size_t count) {
 
 void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
     using enum Separator;
-    const std::string sp11 = spaces(11);
-    const std::string sp17 = spaces(17);
-    const std::string blank = underscores(33);
-    const std::string name = "ΟΝΟΜΑ:" + underscores(56);
-    const std::string schoolClass = "ΤΑΞΗ:" + underscores(21) + "ΗΜΕΡΟΜΗΝΙΑ:" + underscores(25);
+    const std::string margin = spaces(kMargin);
+    const std::string titleIndent = spaces(kTitleIndent);
+    const std::string blank = underscores(kBlank);
+    const std::string name = "ΟΝΟΜΑ:" + underscores(kNameBlank);
+    const std::string schoolClass =
+        "ΤΑΞΗ:" + underscores(kClassBlank) + "ΗΜΕΡΟΜΗΝΙΑ:" + underscores(kDateBlank);
 
     // The heading: title and task in the third zone, then the pupil's details.
     out.print({EndOfLine});
     out.print({EndOfLine});
-    out.print({{sp17, Comma}, {kTitle, EndOfLine}});
-    out.print({{sp17, Comma}, {kTask, EndOfLine}});
+    out.print({{titleIndent, Comma}, {kTitle, EndOfLine}});
+    out.print({{titleIndent, Comma}, {kTask, EndOfLine}});
     out.print({EndOfLine});
-    out.print({{sp11, Semicolon}, {name, EndOfLine}});
+    out.print({{margin, Semicolon}, {name, EndOfLine}});
     out.print({EndOfLine});
-    out.print({{sp11, Semicolon}, {schoolClass, EndOfLine}});
+    out.print({{margin, Semicolon}, {schoolClass, EndOfLine}});
     out.print({EndOfLine});
-    out.print({{sp11, Semicolon}, {kHint, EndOfLine}});
+    out.print({{margin, Semicolon}, {kHint, EndOfLine}});
     out.print({EndOfLine});
-    out.print({{sp11, Semicolon},
+    out.print({{margin, Semicolon},
                {kGap, Semicolon},
                {kOrdinalHeading, Semicolon},
                Comma,
@@ -62,35 +75,36 @@ void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
 
     // The exercises: each number between its two blanks, then a line of blanks to spare.
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        out.print({{sp11, Semicolon},
+        out.print({{margin, Semicolon},
                    {blank, Semicolon},
                    {rows[r].number, Semicolon},
                    {blank, Semicolon}});
         out.print({EndOfLine});
         out.print({EndOfLine});
-        out.print({{sp11, Semicolon}, {blank, Semicolon}, {kStars, Semicolon}, {blank, Semicolon}});
+        out.print(
+            {{margin, Semicolon}, {blank, Semicolon}, {kStars, Semicolon}, {blank, Semicolon}});
         out.print({EndOfLine});
         if (r + 1 < rows.size()) {
             out.print({EndOfLine});
         }
     }
-    out.print({{spaces(45), Comma}, {kBrand, EndOfLine}});
+    out.print({{spaces(kExercisesBrand), Comma}, {kBrand, EndOfLine}});
     out.print({EndOfLine});
-    out.print({{underscores(93), EndOfLine}});
+    out.print({{underscores(kRule), EndOfLine}});
     out.print({EndOfLine});
     out.print({EndOfLine});
 
     // The answer key: "ordinal words number_cardinal words" for each row.
-    out.print({{sp11, Semicolon}, {kKeyHeading, EndOfLine}});
+    out.print({{margin, Semicolon}, {kKeyHeading, EndOfLine}});
     out.print({EndOfLine});
     for (const WorksheetRow& row : rows) {
-        out.print({{sp11, Semicolon},
+        out.print({{margin, Semicolon},
                    {row.ordinal, Semicolon},
                    {row.number, Semicolon},
                    {kJoin, Semicolon},
                    {row.cardinal, EndOfLine}});
     }
-    out.print({{spaces(39), Comma}, {kBrand, EndOfLine}});
+    out.print({{spaces(kKeyBrand), Comma}, {kBrand, EndOfLine}});
 }
 
 SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder) {
