@@ -201,9 +201,8 @@ void Form1takt::connectControls() {
         for (const sheet::Column column : sheet::kColumns) {
             const sheet::BoxId id{r, column};
             // Only the user's edits are forwarded; the sheet's own changes come from it.
-            connect(box(id), &QLineEdit::textEdited, this, [this, id](const QString& text) {
-                m_sheet.setText(id, text.normalized(QString::NormalizationForm_C).toStdString());
-            });
+            connect(box(id), &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { m_sheet.setText(id, text.toStdString()); });
         }
     }
     const auto button = [this](const char* name) {

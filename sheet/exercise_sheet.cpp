@@ -4,6 +4,7 @@
 #include "numerals/ordinal_composer.h"
 #include "sheet/messages.h"
 #include "sheet/number_text.h"
+#include "sheet/precomposed.h"
 #include "worksheet/byte_sink.h"
 #include "worksheet/worksheet_writer.h"
 
@@ -44,8 +45,8 @@ std::string& ExerciseSheet::box(BoxId id) {
     return m_rows.at(id.row).*textOf(id.column);
 }
 
-void ExerciseSheet::setText(BoxId id, std::string text) {
-    box(id) = std::move(text);
+void ExerciseSheet::setText(BoxId id, std::string_view text) {
+    box(id) = precomposed(text);
 }
 
 void ExerciseSheet::convertToOrdinals() {

@@ -44,8 +44,9 @@ public:
     bool strRomanEnabled() const { return m_strRomanEnabled; }
     const ButtonLook& command1Look() const { return m_command1Look; }
 
-    // The user changed the text of a box.
-    void setText(BoxId id, std::string text);
+    // The user changed the text of a box. It is kept with the letters that the worksheet's
+    // code page holds precomposed (see precomposed.h), whichever window it came from.
+    void setText(BoxId id, std::string_view text);
 
     // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
     void convertToOrdinals();

@@ -485,7 +485,7 @@ void Form1takt::onCommand(HWND control, int notification) {
         // Only the user's edits are forwarded; the sheet's own changes come from it.
         const std::optional<sheet::BoxId> box = form::boxOf(design->name);
         if (box && notification == EN_CHANGE && !m_showingText) {
-            m_sheet.setText(*box, typedText(currentText(control)));
+            m_sheet.setText(*box, narrow(currentText(control)));
         }
         return;
     }

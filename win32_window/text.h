@@ -10,9 +10,8 @@ namespace win32_window {
 // UTF-8 as UTF-16; a malformed sequence becomes U+FFFD.
 std::wstring wide(std::string_view utf8);
 
-// What the user typed, as the sheet keeps it: in Unicode normal form C (a letter and its
-// combining accent become the one accented letter Windows-1253 has), in UTF-8. An unpaired
-// surrogate, which an edit box can hold, becomes U+FFFD rather than failing.
-std::string typedText(std::wstring_view utf16);
+// UTF-16 as UTF-8. An unpaired surrogate, which an edit box can hold, becomes U+FFFD rather
+// than failing.
+std::string narrow(std::wstring_view utf16);
 
 } // namespace win32_window

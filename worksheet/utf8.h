@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace worksheet {
@@ -17,5 +18,8 @@ struct Utf8Character {
 // beginning, so that every malformed piece of a text counts as exactly one character, as the
 // Unicode standard recommends for replacing them.
 Utf8Character decodeUtf8(std::string_view text);
+
+// Appends a code point (not a surrogate, at most U+10FFFF) to a UTF-8 text.
+void appendUtf8(char32_t codePoint, std::string& text);
 
 } // namespace worksheet

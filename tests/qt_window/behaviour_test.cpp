@@ -173,22 +173,6 @@ TEST_F(BehaviourTest, ANumeralLongerThanItsBoxIsShownFromItsBeginning) {
     EXPECT_LT(cursor.left(), ordinal->width() / 4) << "the beginning of the text is in view";
 }
 
-TEST_F(BehaviourTest, EditedTextsReachTheWorksheetInNormalFormC) {
-    QLineEdit* ordinal = box("strRoman2");
-    ordinal->setFocus();
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf8("α\u0301")); // alpha and a combining acute
-    QApplication::sendEvent(ordinal, &composed);
-
-    click("Command4");
-    ASSERT_EQ(closer.take().size(), 1U);
-    const std::string bytes = testing_support::readBytes(programFolder.path() / "numbers.txt");
-    EXPECT_NE(bytes.find(std::string(11, ' ') + "\xDC"
-                                                "67_"),
-              std::string::npos)
-        << "ά must be written as its one Windows-1253 byte";
-}
-
 TEST_F(BehaviourTest, ARefusedNumberIsReportedWithAWarning) {
     QLineEdit* number = box("intnumber1");
     number->clear();

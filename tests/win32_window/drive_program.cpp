@@ -75,7 +75,7 @@ int drive(DWORD thread) {
     }
     wchar_t text[1024] = {};
     GetDlgItemTextW(message, 0xFFFF, text, 1024); // the message box's text
-    std::printf("message: %s\n", win32_window::typedText(text).c_str());
+    std::printf("message: %s\n", win32_window::narrow(text).c_str());
     PostMessageW(message, WM_COMMAND, IDOK, 0);
     PostMessageW(form, WM_CLOSE, 0, 0);
     return 0;
