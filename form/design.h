@@ -1,9 +1,10 @@
 #pragma once
 
 // The exercise form as its designer drew it: every control of the window, one row each, with
-// its name, kind, place and size, caption, colours and font. Both windows, the Qt one and the
-// Win32 one, are built by a loop over this table; the behaviour behind the controls is the
-// sheet's. Nothing here knows a toolkit.
+// its name, kind, place and size, caption, colours and font, and what it is to the sheet: the
+// exercise box a text box shows, and the command a button runs. The Qt window, the Win32 window
+// and the web page are each built by a loop over this table and forward what the loop finds;
+// the behaviour behind the controls is the sheet's. Nothing here knows a toolkit.
 //
 // Lengths are in twips, 1/1440 inch: at 96 dots per inch, 15 twips make one pixel, and every
 // length here is a whole number of pixels (form/scaling.h turns them into pixels at any
@@ -76,7 +77,21 @@ struct ControlDesign {
     std::string_view accessibleName = {}; // none: the caption, or else the tool tip (see below)
     std::string_view toolTip = {};
     int maxLength = 0; // characters the user may enter into a text box; 0: no limit
+    std::optional<sheet::BoxId> box = {}; // a text box: the exercise box it shows
+    bool keyFilter = false; // a text box: each typed character passes the sheet's key filter
+    std::optional<sheet::Command> command = {}; // a button: the sheet's command it runs
 };
+
+// The boxes of exercise row r, by column.
+constexpr sheet::BoxId number(std::size_t r) {
+    return {r, sheet::Column::Number};
+}
+constexpr sheet::BoxId ordinal(std::size_t r) {
+    return {r, sheet::Column::Ordinal};
+}
+constexpr sheet::BoxId cardinal(std::size_t r) {
+    return {r, sheet::Column::Cardinal};
+}
 
 inline constexpr sheet::Rgb kPaleYellow{255, 255, 128};
 inline constexpr sheet::Rgb kTeal{0, 128, 128};
@@ -86,57 +101,65 @@ inline constexpr sheet::Rgb kDisabledText{128, 128, 128};
 inline constexpr sheet::Rgb kLabelText{0, 0, 0};
 
 using enum ControlKind;
+using enum sheet::Command;
 
 // clang-format off
 inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "intnumber", .kind = TextBox, .place = {960, 720, 1215, 375},
      .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 255}, .font = {9.75, false},
-     .accessibleName = "Αριθμός 1", .maxLength = 5},
+     .accessibleName = "Αριθμός 1", .maxLength = 5, .box = number(0), .keyFilter = true},
     {.name = "strRoman", .kind = TextBox, .place = {3120, 720, 2895, 360}, // 360, not 375
      .background = kPaleYellow, .foreground = sheet::Rgb{255, 0, 0}, .font = {9.75, true},
-     .accessibleName = "Τακτικό αριθμητικό 1"},
+     .accessibleName = "Τακτικό αριθμητικό 1", .box = ordinal(0)},
     {.name = "Command1", .kind = GraphicalButton, .place = {960, 4920, 1335, 975},
      .caption = "Μετατροπή αριθμών σε τακτικά αριθμητικά",
-     .background = sheet::kCommand1StartLook.face},
+     .background = sheet::kCommand1StartLook.face, .command = ConvertToOrdinals},
     {.name = "Command2", .kind = GraphicalButton, .place = {2400, 4920, 1215, 975},
-     .caption = "Μετατροπή αριθμών σε απόλυτα αριθμητικά", .background = sheet::Rgb{255, 0, 0}},
+     .caption = "Μετατροπή αριθμών σε απόλυτα αριθμητικά", .background = sheet::Rgb{255, 0, 0},
+     .command = ConvertToCardinals},
     {.name = "strgreek", .kind = TextBox, .place = {6240, 720, 3015, 375},
      .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 192}, .font = {9.75, true},
-     .accessibleName = "Απόλυτο αριθμητικό 1"},
+     .accessibleName = "Απόλυτο αριθμητικό 1", .box = cardinal(0)},
     {.name = "Command3", .kind = PictureButton, .place = {240, 4920, 615, 975},
-     .toolTip = "Σβήσιμο"},
-    {.name = "intnumber1", .kind = TextBox, .place = {960, 1200, 1215, 375}, .accessibleName = "Αριθμός 2"},
-    {.name = "intnumber2", .kind = TextBox, .place = {960, 1680, 1215, 375}, .accessibleName = "Αριθμός 3"},
-    {.name = "intnumber3", .kind = TextBox, .place = {960, 2160, 1215, 375}, .accessibleName = "Αριθμός 4"},
-    {.name = "intnumber4", .kind = TextBox, .place = {960, 2640, 1215, 375}, .accessibleName = "Αριθμός 5"},
-    {.name = "intnumber5", .kind = TextBox, .place = {960, 3120, 1215, 375}, .accessibleName = "Αριθμός 6"},
-    {.name = "intnumber6", .kind = TextBox, .place = {960, 3600, 1215, 375}, .accessibleName = "Αριθμός 7"},
+     .toolTip = "Σβήσιμο", .command = EraseAll},
+    {.name = "intnumber1", .kind = TextBox, .place = {960, 1200, 1215, 375}, .accessibleName = "Αριθμός 2",
+     .box = number(1)},
+    {.name = "intnumber2", .kind = TextBox, .place = {960, 1680, 1215, 375}, .accessibleName = "Αριθμός 3",
+     .box = number(2)},
+    {.name = "intnumber3", .kind = TextBox, .place = {960, 2160, 1215, 375}, .accessibleName = "Αριθμός 4",
+     .box = number(3)},
+    {.name = "intnumber4", .kind = TextBox, .place = {960, 2640, 1215, 375}, .accessibleName = "Αριθμός 5",
+     .box = number(4)},
+    {.name = "intnumber5", .kind = TextBox, .place = {960, 3120, 1215, 375}, .accessibleName = "Αριθμός 6",
+     .box = number(5)},
+    {.name = "intnumber6", .kind = TextBox, .place = {960, 3600, 1215, 375}, .accessibleName = "Αριθμός 7",
+     .box = number(6)},
     {.name = "strRoman1", .kind = TextBox, .place = {3120, 1200, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 2"},
+     .accessibleName = "Τακτικό αριθμητικό 2", .box = ordinal(1)},
     {.name = "strRoman2", .kind = TextBox, .place = {3120, 1680, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 3"},
+     .accessibleName = "Τακτικό αριθμητικό 3", .box = ordinal(2)},
     {.name = "strRoman3", .kind = TextBox, .place = {3120, 2160, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 4"},
+     .accessibleName = "Τακτικό αριθμητικό 4", .box = ordinal(3)},
     {.name = "strRoman4", .kind = TextBox, .place = {3120, 2640, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 5"},
+     .accessibleName = "Τακτικό αριθμητικό 5", .box = ordinal(4)},
     {.name = "strRoman5", .kind = TextBox, .place = {3120, 3120, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 6"},
+     .accessibleName = "Τακτικό αριθμητικό 6", .box = ordinal(5)},
     {.name = "strRoman6", .kind = TextBox, .place = {3120, 3600, 2895, 375},
-     .accessibleName = "Τακτικό αριθμητικό 7"},
+     .accessibleName = "Τακτικό αριθμητικό 7", .box = ordinal(6)},
     {.name = "strgreek1", .kind = TextBox, .place = {6240, 1200, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 2"},
+     .accessibleName = "Απόλυτο αριθμητικό 2", .box = cardinal(1)},
     {.name = "strgreek2", .kind = TextBox, .place = {6240, 1680, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 3"},
+     .accessibleName = "Απόλυτο αριθμητικό 3", .box = cardinal(2)},
     {.name = "strgreek3", .kind = TextBox, .place = {6240, 2160, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 4"},
+     .accessibleName = "Απόλυτο αριθμητικό 4", .box = cardinal(3)},
     {.name = "strgreek4", .kind = TextBox, .place = {6240, 2640, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 5"},
+     .accessibleName = "Απόλυτο αριθμητικό 5", .box = cardinal(4)},
     {.name = "strgreek5", .kind = TextBox, .place = {6240, 3120, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 6"},
+     .accessibleName = "Απόλυτο αριθμητικό 6", .box = cardinal(5)},
     {.name = "strgreek6", .kind = TextBox, .place = {6240, 3600, 3015, 375},
-     .accessibleName = "Απόλυτο αριθμητικό 7"},
+     .accessibleName = "Απόλυτο αριθμητικό 7", .box = cardinal(6)},
     {.name = "Command4", .kind = StandardButton, .place = {7440, 4440, 1695, 375},
-     .caption = "Φύλλο εργασίας"},
+     .caption = "Φύλλο εργασίας", .command = WriteWorksheet},
     {.name = "Label1", .kind = Label, .place = {120, 120, 3615, 375},
      .caption = "Γράψε αριθμό μέχρι το 29999", .foreground = kTeal, .font = {9.75, true}},
     {.name = "Label2", .kind = Label, .place = {3600, 360, 2415, 375},
@@ -173,17 +196,28 @@ constexpr std::string_view accessibleName(const ControlDesign& control) {
     return !control.caption.empty() ? control.caption : control.toolTip;
 }
 
-// The exercise box a text box of the form shows, found by its designer name.
-inline std::optional<sheet::BoxId> boxOf(std::string_view name) {
-    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const sheet::Column column : sheet::kColumns) {
-            if (sheet::boxName({r, column}) == name) {
-                return sheet::BoxId{r, column};
-            }
+// The row of the design that shows an exercise box, or runs a command; kControls.size() for
+// none.
+constexpr std::size_t rowOf(sheet::BoxId box) {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].box == box) {
+            return row;
         }
     }
-    return std::nullopt;
+    return kControls.size();
 }
+constexpr std::size_t rowOf(sheet::Command command) {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].command == command) {
+            return row;
+        }
+    }
+    return kControls.size();
+}
+
+// The button whose face and caption size follow the sheet's Command1 look: the ordinal
+// command's.
+inline constexpr std::size_t kCommand1Row = rowOf(sheet::Command::ConvertToOrdinals);
 
 // The row of the control with this designer name, or nullptr.
 constexpr const ControlDesign* findControl(std::string_view name) {
@@ -208,5 +242,25 @@ constexpr bool inWholePixels() {
     return kForm.clientWidth % kTwipsPerPixel == 0 && kForm.clientHeight % kTwipsPerPixel == 0;
 }
 static_assert(inWholePixels());
+
+// Every exercise box is shown by one text box, and every command run by one button.
+constexpr bool everyBoxAndCommandOnce() {
+    std::size_t boxes = 0;
+    std::size_t commands = 0;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlDesign& control = kControls[row];
+        const bool button = control.kind != TextBox && control.kind != Label;
+        // A box or a command given twice is found at its first row only.
+        if ((control.box && (control.kind != TextBox || rowOf(*control.box) != row)) ||
+            (control.command && (!button || rowOf(*control.command) != row)) ||
+            (control.keyFilter && control.kind != TextBox)) {
+            return false;
+        }
+        boxes += control.box ? 1 : 0;
+        commands += control.command ? 1 : 0;
+    }
+    return boxes == sheet::kRowCount * sheet::kColumns.size() && commands == sheet::kCommandCount;
+}
+static_assert(everyBoxAndCommandOnce());
 
 } // namespace form

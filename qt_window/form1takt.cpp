@@ -156,9 +156,12 @@ Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidg
 }
 
 void Form1takt::buildControls() {
+    m_controls.reserve(kControls.size());
     QWidget* previous = nullptr;
-    for (const ControlDesign& design : kControls) {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlDesign& design = kControls[row];
         QWidget* control = makeControl(design, this);
+        m_controls.push_back(control);
         control->setObjectName(qt(design.name));
         control->setGeometry(pixelRect(design.place));
         // A control in the window's font inherits it; setting it again would lay it out twice.
@@ -176,14 +179,20 @@ void Form1takt::buildControls() {
             }
             previous = control;
         }
-        if (const auto id = form::boxOf(design.name)) {
-            m_boxes[id->row][static_cast<std::size_t>(id->column)] =
+        if (design.box) {
+            m_boxes[design.box->row][static_cast<std::size_t>(design.box->column)] =
                 static_cast<QLineEdit*>(control);
         }
+        if (design.keyFilter) {
+            control->installEventFilter(this);
+        }
+        if (row == form::kCommand1Row) {
+            m_command1 = static_cast<FaceButton*>(control);
+        }
+        if (row == 0) {
+            control->setFocus(); // the focus starts at the top of the focus order
+        }
     }
-    m_command1 = findChild<FaceButton*>(QStringLiteral("Command1"));
-    box({0, sheet::Column::Number})->installEventFilter(this);
-    box({0, sheet::Column::Number})->setFocus();
 }
 
 void Form1takt::showSheetState() {
@@ -196,25 +205,24 @@ void Form1takt::showSheetState() {
     showCommand1Look(m_sheet.command1Look());
 }
 
+// Each box forwards the user's edits, and each button runs the command its design row names.
 void Form1takt::connectControls() {
-    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const sheet::Column column : sheet::kColumns) {
-            const sheet::BoxId id{r, column};
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlDesign& design = kControls[row];
+        QWidget* control = m_controls[row];
+        if (design.box) {
             // Only the user's edits are forwarded; the sheet's own changes come from it.
-            connect(box(id), &QLineEdit::textEdited, this,
-                    [this, id](const QString& text) { m_sheet.setText(id, text.toStdString()); });
+            connect(static_cast<QLineEdit*>(control), &QLineEdit::textEdited, this,
+                    [this, id = *design.box](const QString& text) {
+                        m_sheet.setText(id, text.toStdString());
+                    });
+        }
+        if (design.command) {
+            connect(
+                static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this,
+                [this, command = *design.command] { m_sheet.run(command, m_worksheetFolders); });
         }
     }
-    const auto button = [this](const char* name) {
-        return findChild<QAbstractButton*>(QLatin1String(name));
-    };
-    connect(button("Command1"), &QAbstractButton::clicked, this,
-            [this] { m_sheet.convertToOrdinals(); });
-    connect(button("Command2"), &QAbstractButton::clicked, this,
-            [this] { m_sheet.convertToCardinals(); });
-    connect(button("Command3"), &QAbstractButton::clicked, this, [this] { m_sheet.eraseAll(); });
-    connect(button("Command4"), &QAbstractButton::clicked, this,
-            [this] { m_sheet.writeWorksheet(m_worksheetFolders); });
 }
 
 QLineEdit* Form1takt::box(sheet::BoxId id) const {

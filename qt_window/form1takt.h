@@ -46,6 +46,7 @@ private:
 
     std::vector<sheet::WorksheetFolder> m_worksheetFolders;
     sheet::ExerciseSheet m_sheet;
+    std::vector<QWidget*> m_controls; // one per row of the design, in its order
     std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};
     FaceButton* m_command1 = nullptr;
 };

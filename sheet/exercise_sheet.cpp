@@ -49,6 +49,23 @@ void ExerciseSheet::setText(BoxId id, std::string_view text) {
     box(id) = precomposed(text);
 }
 
+void ExerciseSheet::run(Command command, std::span<const WorksheetFolder> folders) {
+    switch (command) {
+    case Command::ConvertToOrdinals:
+        convertToOrdinals();
+        return;
+    case Command::ConvertToCardinals:
+        convertToCardinals();
+        return;
+    case Command::EraseAll:
+        eraseAll();
+        return;
+    case Command::WriteWorksheet:
+        writeWorksheet(folders);
+        return;
+    }
+}
+
 void ExerciseSheet::convertToOrdinals() {
     convert(Column::Ordinal, &numerals::OrdinalComposer::compose);
 }

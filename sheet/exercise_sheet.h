@@ -26,6 +26,15 @@ struct ExerciseRow {
     std::string cardinal;
 };
 
+// What a button of the form does, one command each.
+enum class Command {
+    ConvertToOrdinals,  // Command1
+    ConvertToCardinals, // Command2
+    EraseAll,           // Command3
+    WriteWorksheet,     // Command4
+};
+inline constexpr std::size_t kCommandCount = 4;
+
 // The numbers the form opens with, one per row.
 inline constexpr std::array<std::string_view, kRowCount> kSampleNumbers{"1001", "156", "67", "466",
                                                                         "78",   "23",  "765"};
@@ -47,6 +56,10 @@ public:
     // The user changed the text of a box. It is kept with the letters that the worksheet's
     // code page holds precomposed (see precomposed.h), whichever window it came from.
     void setText(BoxId id, std::string_view text);
+
+    // A click on a button: its command. The worksheet goes into the first of the folders that
+    // takes it.
+    void run(Command command, std::span<const WorksheetFolder> folders);
 
     // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
     void convertToOrdinals();

@@ -12,6 +12,9 @@
     const byId = (id) => document.getElementById(id);
     const inForm = (element) => element instanceof Element &&
         element.parentElement !== null && element.parentElement.classList.contains('form');
+    // The module names a control by its row of the design, which is its place in the form.
+    const rowOf = (control) => [...control.parentElement.children].indexOf(control);
+    const control = (row) => document.querySelector('.form').children[row];
 
     let sheet = null; // the sheet's functions, once its module has started
     const waiting = [];
@@ -22,14 +25,14 @@
 
     // What the sheet reports.
     const view = {
-        showText(name, text) {
-            byId(name).value = text;
+        showText(row, text) {
+            control(row).value = text;
         },
-        showEnabled(name, enabled) {
-            byId(name).disabled = !enabled;
+        showEnabled(row, enabled) {
+            control(row).disabled = !enabled;
         },
-        showLook(name, face, points) {
-            const button = byId(name);
+        showLook(row, face, points) {
+            const button = control(row);
             button.style.background = face;
             button.style.fontSize = points + 'pt';
         },
@@ -85,7 +88,7 @@
 
     document.addEventListener('input', (event) => {
         if (sheet && inForm(event.target) && !event.isComposing) {
-            sheet.edit(event.target.id, event.target.value);
+            sheet.edit(rowOf(event.target), event.target.value);
         }
     });
 
@@ -124,14 +127,14 @@
             }
             box.value = after.slice(0, start) + accepted(after.slice(start, after.length - end)) +
                 after.slice(after.length - end);
-            sheet.edit(box.id, box.value);
+            sheet.edit(rowOf(box), box.value);
         });
     });
 
     document.addEventListener('click', (event) => {
         const button = event.target instanceof Element && event.target.closest('button');
         if (button && inForm(button)) {
-            withSheet(() => sheet.click(button.id));
+            withSheet(() => sheet.click(rowOf(button)));
         }
     });
     let hovered = false;
@@ -170,8 +173,8 @@
     function start() {
         Arithmitika({ view }).then((module) => {
             sheet = {
-                edit: module.cwrap('pageEdit', null, ['string', 'string']),
-                click: module.cwrap('pageClick', null, ['string']),
+                edit: module.cwrap('pageEdit', null, ['number', 'string']),
+                click: module.cwrap('pageClick', null, ['number']),
                 hover: module.cwrap('pageHover', null, []),
                 accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
             };
@@ -180,7 +183,7 @@
                     if (filtered(box)) {
                         box.value = accepted(box.value);
                     }
-                    sheet.edit(box.id, box.value);
+                    sheet.edit(rowOf(box), box.value);
                 }
             }
             waiting.splice(0).forEach((action) => action());

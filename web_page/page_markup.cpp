@@ -100,17 +100,17 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
     const bool first = &control == &form::kControls.front(); // the focus starts there
     switch (control.kind) {
     case ControlKind::TextBox: {
-        const sheet::BoxId box = *form::boxOf(control.name);
+        const sheet::BoxId box = *control.box;
         std::string markup = "<input" + id + " type=\"text\"" +
                              attribute("value", start.text(box)) + named +
                              " spellcheck=\"false\" autocomplete=\"off\"";
         if (control.maxLength > 0) {
             markup += attribute("maxlength", std::to_string(control.maxLength));
         }
-        if (box == sheet::BoxId{0, sheet::Column::Number}) {
+        if (control.keyFilter) {
             markup += " inputmode=\"numeric\" data-key-filter";
         }
-        if (box == sheet::BoxId{0, sheet::Column::Ordinal} && !start.strRomanEnabled()) {
+        if (box == form::ordinal(0) && !start.strRomanEnabled()) {
             markup += " disabled";
         }
         return markup + (first ? " autofocus>" : ">");
@@ -133,6 +133,8 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
            face + "</button>";
 }
 
+// The controls in the design's order: a control's place among the form's children is its row
+// of the design, by which the page's script and the module name it.
 std::string formMarkup(std::string_view picture) {
     NoView noView;
     const sheet::ExerciseSheet start(noView);

@@ -4,7 +4,9 @@
 // page handed to the module when it started it.
 //
 // Plain exported functions and a few imported ones, rather than a binding library: the module
-// stays small, and the page is ready soon after it is shown.
+// stays small, and the page is ready soon after it is shown. The worksheet command is the one
+// the desktops run, but hands its bytes to the page rather than to a folder: the module then
+// holds no file system.
 
 #include "form/design.h"
 #include "sheet/exercise_sheet.h"
@@ -17,14 +19,15 @@
 #include <string>
 #include <string_view>
 
-// What the sheet reports, handed to the page's view object (Module.view).
+// What the sheet reports, handed to the page's view object (Module.view); a control is named by
+// its row of the design, which is also its place among the form's elements.
 // NOLINTBEGIN: the page's script, written in JavaScript
-EM_JS(void, viewShowText, (const char* box, const char* text),
-      { Module.view.showText(UTF8ToString(box), UTF8ToString(text)); });
-EM_JS(void, viewShowEnabled, (const char* box, bool enabled),
-      { Module.view.showEnabled(UTF8ToString(box), enabled); });
-EM_JS(void, viewShowLook, (const char* button, const char* face, double points),
-      { Module.view.showLook(UTF8ToString(button), UTF8ToString(face), points); });
+EM_JS(void, viewShowText, (std::size_t row, const char* text),
+      { Module.view.showText(row, UTF8ToString(text)); });
+EM_JS(void, viewShowEnabled, (std::size_t row, bool enabled),
+      { Module.view.showEnabled(row, enabled); });
+EM_JS(void, viewShowLook, (std::size_t row, const char* face, double points),
+      { Module.view.showLook(row, UTF8ToString(face), points); });
 EM_JS(void, viewShowMessage, (bool warning, const char* text),
       { Module.view.showMessage(warning, UTF8ToString(text)); });
 EM_JS(void, viewDownload, (const char* name, const char* bytes, std::size_t size),
@@ -38,13 +41,13 @@ namespace {
 class PageView final : public sheet::SheetView {
 public:
     void showText(sheet::BoxId box, const std::string& text) override {
-        viewShowText(sheet::boxName(box).c_str(), text.c_str());
+        viewShowText(form::rowOf(box), text.c_str());
     }
     void showStrRomanEnabled(bool enabled) override {
-        viewShowEnabled(sheet::boxName({0, sheet::Column::Ordinal}).c_str(), enabled);
+        viewShowEnabled(form::rowOf(form::ordinal(0)), enabled);
     }
     void showCommand1Look(const sheet::ButtonLook& look) override {
-        viewShowLook("Command1", css(look.face).c_str(), look.captionPoints);
+        viewShowLook(form::kCommand1Row, css(look.face).c_str(), look.captionPoints);
     }
     // A page cannot wait for the user: the page queues each message, and since every message
     // is the last thing a command does, they are read in the order they came.
@@ -56,34 +59,48 @@ public:
 PageView view;
 sheet::ExerciseSheet exerciseSheet(view);
 
+// The design's row of a control the page names, if there is one.
+const form::ControlDesign* design(std::size_t row) {
+    return row < form::kControls.size() ? &form::kControls[row] : nullptr;
+}
+
 } // namespace
 
 } // namespace web_page
 
-// What the page's script calls: names are the controls' designer names, texts UTF-8.
+// What the page's script calls, for the control at a row of the design; texts are UTF-8.
 extern "C" {
 
 // The user changed a box's text.
-EMSCRIPTEN_KEEPALIVE void pageEdit(const char* box, const char* text) {
-    if (const auto id = form::boxOf(box)) {
-        web_page::exerciseSheet.setText(*id, text);
+EMSCRIPTEN_KEEPALIVE void pageEdit(std::size_t row, const char* text) {
+    if (const form::ControlDesign* control = web_page::design(row); control && control->box) {
+        web_page::exerciseSheet.setText(*control->box, text);
     }
 }
 
-// A click on a button. The worksheet button hands the worksheet's bytes to the page to download,
-// after the message that says where the browser puts them.
-EMSCRIPTEN_KEEPALIVE void pageClick(const char* button) {
-    const std::string_view name = button;
-    if (name == "Command1") {
+// A click on a button: the command its design names. The worksheet is handed to the page to
+// download, after the message that says where the browser puts it.
+EMSCRIPTEN_KEEPALIVE void pageClick(std::size_t row) {
+    const form::ControlDesign* control = web_page::design(row);
+    if (control == nullptr || !control->command) {
+        return;
+    }
+    switch (*control->command) {
+    case sheet::Command::ConvertToOrdinals:
         web_page::exerciseSheet.convertToOrdinals();
-    } else if (name == "Command2") {
+        break;
+    case sheet::Command::ConvertToCardinals:
         web_page::exerciseSheet.convertToCardinals();
-    } else if (name == "Command3") {
+        break;
+    case sheet::Command::EraseAll:
         web_page::exerciseSheet.eraseAll();
-    } else if (name == "Command4") {
+        break;
+    case sheet::Command::WriteWorksheet: {
         const std::string bytes = web_page::exerciseSheet.downloadWorksheet();
         viewDownload(std::string(worksheet::kWorksheetFileName).c_str(), bytes.data(),
                      bytes.size());
+        break;
+    }
     }
 }
 
@@ -92,7 +109,7 @@ EMSCRIPTEN_KEEPALIVE void pageHover() {
     web_page::exerciseSheet.mouseMovedOverSurface();
 }
 
-// The key filter of the first number box, for one typed character.
+// The key filter, for one typed character.
 EMSCRIPTEN_KEEPALIVE bool pageAccepts(const char* character) {
     const std::string_view typed = character;
     if (typed.empty()) {

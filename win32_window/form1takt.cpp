@@ -152,7 +152,8 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
                      MessageBoxFunction messageBox)
     : m_worksheetFolders(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_sheet(*this), m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
+      m_sheet(*this), m_command1Look(m_sheet.command1Look()),
+      m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
                                kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -192,7 +193,7 @@ HWND Form1takt::control(std::string_view name) const {
 }
 
 HWND Form1takt::box(sheet::BoxId id) const {
-    return control(sheet::boxName(id));
+    return m_controls.at(form::rowOf(id));
 }
 
 void Form1takt::createControls(HINSTANCE instance) {
@@ -228,9 +229,13 @@ void Form1takt::createControls(HINSTANCE instance) {
         }
     }
 
-    // The key filter of intnumber sees each typed character before the box inserts it.
-    SetWindowSubclass(box({0, sheet::Column::Number}), &Form1takt::numberBoxProcedure, 0,
-                      reinterpret_cast<DWORD_PTR>(this));
+    // The key filter sees each typed character before its box inserts it.
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].keyFilter) {
+            SetWindowSubclass(m_controls[i], &Form1takt::filteredBoxProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
 
     m_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -290,7 +295,7 @@ void Form1takt::layOut(int dpi) {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const ControlDesign& design = kControls[i];
         const double points =
-            design.name == "Command1" ? m_sheet.command1Look().captionPoints : design.font.points;
+            i == form::kCommand1Row ? m_command1Look.captionPoints : design.font.points;
         const HFONT shownFont = font(points, design.font.bold);
         form::PixelRect place = form::toPixels(design.place, dpi);
         if (design.kind == Label) {
@@ -481,25 +486,12 @@ void Form1takt::onCommand(HWND control, int notification) {
     if (design == nullptr) {
         return;
     }
-    if (design->kind == TextBox) {
-        // Only the user's edits are forwarded; the sheet's own changes come from it.
-        const std::optional<sheet::BoxId> box = form::boxOf(design->name);
-        if (box && notification == EN_CHANGE && !m_showingText) {
-            m_sheet.setText(*box, narrow(currentText(control)));
-        }
-        return;
+    // Only the user's edits are forwarded; the sheet's own changes come from it.
+    if (design->box && notification == EN_CHANGE && !m_showingText) {
+        m_sheet.setText(*design->box, narrow(currentText(control)));
     }
-    if (notification != BN_CLICKED) {
-        return;
-    }
-    if (design->name == "Command1") {
-        m_sheet.convertToOrdinals();
-    } else if (design->name == "Command2") {
-        m_sheet.convertToCardinals();
-    } else if (design->name == "Command3") {
-        m_sheet.eraseAll();
-    } else if (design->name == "Command4") {
-        m_sheet.writeWorksheet(m_worksheetFolders);
+    if (design->command && notification == BN_CLICKED) {
+        m_sheet.run(*design->command, m_worksheetFolders);
     }
 }
 
@@ -516,9 +508,9 @@ void Form1takt::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (design == nullptr || !isGraphical(*design)) {
         return;
     }
-    const bool isCommand1 = design->name == "Command1";
+    const bool isCommand1 = design == &kControls[form::kCommand1Row];
     FaceButtonLook look{
-        .face = isCommand1           ? colorRef(m_sheet.command1Look().face)
+        .face = isCommand1           ? colorRef(m_command1Look.face)
                 : design->background ? colorRef(*design->background)
                                      : GetSysColor(COLOR_BTNFACE),
         .font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
@@ -531,8 +523,8 @@ void Form1takt::onDrawItem(const DRAWITEMSTRUCT& item) {
     drawFaceButton(item, wide(design->caption), look);
 }
 
-LRESULT CALLBACK Form1takt::numberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                               UINT_PTR id, DWORD_PTR) {
+LRESULT CALLBACK Form1takt::filteredBoxProcedure(HWND box, UINT message, WPARAM wParam,
+                                                 LPARAM lParam, UINT_PTR id, DWORD_PTR) {
     // WM_CHAR carries every typed character, also those an input method commits; a
     // character outside the basic plane arrives as two surrogates, each above "9".
     if (message == WM_CHAR &&
@@ -540,7 +532,7 @@ LRESULT CALLBACK Form1takt::numberBoxProcedure(HWND box, UINT message, WPARAM wP
         return 0; // discarded before it is inserted
     }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(box, &Form1takt::numberBoxProcedure, id);
+        RemoveWindowSubclass(box, &Form1takt::filteredBoxProcedure, id);
     }
     return DefSubclassProc(box, message, wParam, lParam);
 }
@@ -561,11 +553,12 @@ void Form1takt::showStrRomanEnabled(bool enabled) {
 }
 
 void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
-    const HWND command1 = control("Command1");
-    SendMessageW(command1, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(
-                     font(look.captionPoints, form::findControl("Command1")->font.bold)),
-                 FALSE);
+    m_command1Look = look; // what the button is painted with from now on
+    const HWND command1 = m_controls[form::kCommand1Row];
+    SendMessageW(
+        command1, WM_SETFONT,
+        reinterpret_cast<WPARAM>(font(look.captionPoints, kControls[form::kCommand1Row].font.bold)),
+        FALSE);
     InvalidateRect(command1, nullptr, TRUE);
 }
 

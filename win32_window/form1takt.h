@@ -57,8 +57,8 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    static LRESULT CALLBACK numberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                               UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK filteredBoxProcedure(HWND box, UINT message, WPARAM wParam,
+                                                 LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls(HINSTANCE instance);
@@ -83,6 +83,7 @@ private:
     std::vector<sheet::WorksheetFolder> m_worksheetFolders;
     MessageBoxFunction m_messageBox;
     sheet::ExerciseSheet m_sheet;
+    sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so
 
     HWND m_window = nullptr;
     HWND m_toolTip = nullptr;

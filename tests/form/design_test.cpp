@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -57,17 +58,26 @@ TEST(DesignTest, EveryControlIsNamedOnceLiesInsideTheFormAndNoTwoInputsOverlap) 
                 << "overlaps " << other.name;
         }
     }
-    // Each of the sheet's 21 boxes is one text box of the form.
+    // Each of the sheet's 21 boxes is the text box of its designer name; each command is its
+    // button's (the design table says which in its own rows).
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
         for (const sheet::Column column : sheet::kColumns) {
-            const ControlDesign* box = findControl(sheet::boxName({r, column}));
-            ASSERT_NE(box, nullptr) << sheet::boxName({r, column});
-            EXPECT_EQ(box->kind, ControlKind::TextBox);
-            EXPECT_EQ(boxOf(box->name), (sheet::BoxId{r, column}));
-            EXPECT_FALSE(accessibleName(*box).empty());
+            const ControlDesign& box = kControls.at(rowOf(sheet::BoxId{r, column}));
+            EXPECT_EQ(box.name, sheet::boxName({r, column}));
+            EXPECT_EQ(box.keyFilter, r == 0 && column == sheet::Column::Number) << box.name;
+            EXPECT_FALSE(accessibleName(box).empty());
         }
     }
-    EXPECT_EQ(boxOf("Command1"), std::nullopt);
+    using enum sheet::Command;
+    const std::vector<std::pair<std::string_view, sheet::Command>> buttons{
+        {"Command1", ConvertToOrdinals},
+        {"Command2", ConvertToCardinals},
+        {"Command3", EraseAll},
+        {"Command4", WriteWorksheet}};
+    for (const auto& [name, command] : buttons) {
+        EXPECT_EQ(kControls.at(rowOf(command)).name, name);
+    }
+    EXPECT_EQ(kControls[kCommand1Row].name, "Command1");
 }
 
 } // namespace
