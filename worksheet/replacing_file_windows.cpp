@@ -31,7 +31,7 @@ std::wstring extendedLengthPath(const std::filesystem::path& path) {
     constexpr std::wstring_view kPrefix = LR"(\\?\)";
     constexpr std::wstring_view kDevice = LR"(\\.\)";
     constexpr std::wstring_view kShare = LR"(\\)";
-    const std::wstring given = std::filesystem::path(path).make_preferred().native();
+    std::wstring given = std::filesystem::path(path).make_preferred().native();
     if (given.starts_with(kPrefix) || given.starts_with(kDevice)) {
         return given; // already as Windows takes it
     }
