@@ -62,6 +62,33 @@ if ! command -v apt-get >/dev/null 2>&1; then
     exit 1
 fi
 
+# Another install, or the automatic updates of a machine that has just started, may hold the
+# package manager's lock for a while: apt-get is tried again every 10 seconds, saying so, and
+# given up on with a clear message after 5 minutes.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+apt_get() {
+    waited=0
+    while ! $as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@" 2>"$errors"; do
+        if ! grep -q -e 'Could not get lock' -e 'Unable to acquire the dpkg frontend lock' \
+            -e 'Unable to lock' "$errors"; then
+            cat "$errors" >&2
+            return 1
+        fi
+        if [ "$waited" -ge "${SETUP_LOCK_WAIT:-300}" ]; then
+            cat "$errors" >&2
+            echo "Another program has been installing packages for $waited seconds and still" >&2
+            echo "holds the package manager. Let it finish (or restart the machine), then run" >&2
+            echo "this command again." >&2
+            return 1
+        fi
+        echo "Another program is installing packages; waiting for it to finish ($waited s)..." >&2
+        sleep 10
+        waited=$((waited + 10))
+    done
+    cat "$errors" >&2
+}
+
 echo "Installing:$missing"
-$as_root apt-get update -q
-$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+apt_get update -q
+apt_get install -y -q --no-install-recommends $missing
