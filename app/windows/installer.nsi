@@ -10,6 +10,9 @@ Target amd64-unicode
 RequestExecutionLevel user
 ManifestDPIAware true
 SetCompressor /SOLID lzma
+; The installer keeps no file's modification time, so the same files always make the same
+; installer; what it installs is dated when it is installed.
+SetDateSave off
 
 !include "FileFunc.nsh"
 

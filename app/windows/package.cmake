@@ -1,7 +1,7 @@
 # Makes what a teacher downloads, in DIST: the program alone (stripped, checked to import
 # nothing but Windows' own libraries), a portable zip with a Greek read-me, and the per-user
 # installer. Run by the 'windows_dist' target with -D for each variable below.
-#   EXE STRIP OBJDUMP MAKENSIS ICON README VERSION NSIS_SCRIPT STAGE DIST
+#   EXE STRIP OBJDUMP MAKENSIS PYTHON ZIP_SCRIPT ICON README VERSION NSIS_SCRIPT STAGE DIST
 # Everything is made in STAGE first; only when all three are finished do they move into DIST,
 # so a step that fails leaves nothing half-made where a teacher would pick it up.
 cmake_minimum_required(VERSION 3.25)
@@ -41,11 +41,10 @@ string(ASCII 239 187 191 bom)
 file(WRITE "${STAGE}/zip/ΔΙΑΒΑΣΕ.txt" "${bom}${readme}")
 file(COPY_FILE "${program}" "${STAGE}/zip/arithmitika.exe")
 
-# The zip flags its entries' names as UTF-8 only when made in a UTF-8 locale (see the target).
+# The same bytes from the same files, whatever the time zone, umask or locale.
 set(zip "arithmitika-${VERSION}-windows-x64.zip")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${STAGE}/${zip}" --format=zip
-        --mtime=2000-01-01 arithmitika.exe ΔΙΑΒΑΣΕ.txt
-    WORKING_DIRECTORY "${STAGE}/zip" COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND "${PYTHON}" "${ZIP_SCRIPT}" "${STAGE}/zip" "${STAGE}/${zip}"
+    COMMAND_ERROR_IS_FATAL ANY)
 
 set(installer "arithmitika-${VERSION}-setup.exe")
 execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8 "-DVERSION=${VERSION}"
