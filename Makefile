@@ -20,8 +20,16 @@
 #   make web-screenshot  writes docs/screenshot-web.png, drawn by headless Chromium
 #   make web-serve    serves dist/web on http://127.0.0.1:8000/ for trying the page
 #   make web-test     the layers' tests as WebAssembly under node, and the page in Chromium
+#   make release      every download of this version, its source and SHA256SUMS, in dist/release
+#   make release-check  the release built twice, in other surroundings, must be the same bytes
 
 BUILD ?= build
+# Where the Debian package, the Windows program and the web page are built, and where what a
+# teacher downloads is left ('make release' sets its own).
+PACKAGE_BUILD ?= build-package
+WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
+DIST ?= dist
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
@@ -31,11 +39,11 @@ VERSION = $(shell sed -n 's/^ *VERSION \([0-9.]*\)$$/\1/p' CMakeLists.txt)
 # The window's build, without the tests (their packages are the test command's).
 CONFIGURE_WINDOW = cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 # The Windows build, cross-compiled with mingw-w64.
-CONFIGURE_WINDOWS = cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DBUILD_TESTING=ON
+CONFIGURE_WINDOWS = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    -DBUILD_TESTING=ON -DARITHMITIKA_DIST=$(abspath $(DIST)) $(CMAKE_FLAGS)
 
 .PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
-    windows-test test-debian13 web web-screenshot web-serve web-test clean
+    windows-test test-debian13 web web-screenshot web-serve web-test release release-check clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -75,9 +83,9 @@ bench: build web
 	@tools/setup-debian.sh browser
 	$(BUILD)/bench/numerals_bench
 	$(BUILD)/bench/startup_bench
-	$(WEB_ENV) cmake --build build-web --target form_table
-	node --no-experimental-fetch build-web/web_page/form_table.js > build-web/form_table.tsv
-	bench/page_start.py dist/web build-web/form_table.tsv
+	$(WEB_ENV) cmake --build $(WEB_BUILD) --target form_table
+	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv
+	bench/page_start.py $(DIST)/web $(WEB_BUILD)/form_table.tsv
 
 install:
 	@tools/setup-debian.sh build window
@@ -95,17 +103,18 @@ package:
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	    cmake -S . -B build-package -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
-	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS)
-	cmake --build build-package -j $(JOBS) --target arithmitika compressed_documents form_table
-	cd build-package && cpack -G DEB
+	    cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	    -DARITHMITIKA_DIST=$(abspath $(DIST)) $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target arithmitika compressed_documents form_table
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 	lintian --fail-on error,warning --info \
 	    $$(lintian-explain-tags $(LINTIAN_APPSTREAM) >/dev/null 2>&1 && \
 	        echo --suppress-tags $(LINTIAN_APPSTREAM)) \
-	    dist/arithmitika_$(VERSION)_amd64.deb
-	rm -rf build-package/unpacked
-	dpkg-deb -x dist/arithmitika_$(VERSION)_amd64.deb build-package/unpacked
-	tools/validate-metainfo.sh validate-tree build-package/unpacked
+	    $(DIST)/arithmitika_$(VERSION)_amd64.deb
+	rm -rf $(PACKAGE_BUILD)/unpacked
+	dpkg-deb -x $(DIST)/arithmitika_$(VERSION)_amd64.deb $(PACKAGE_BUILD)/unpacked
+	tools/validate-metainfo.sh validate-tree $(PACKAGE_BUILD)/unpacked
 
 # A teacher's first day on a real X server: installs the package above, uses the program as a
 # fresh account would, with key presses, clicks and the accessibility bus, then purges the
@@ -113,8 +122,8 @@ package:
 e2e: package
 	@tools/setup-debian.sh e2e
 	mkdir -p build-e2e
-	build-package/tools/form_table > build-e2e/form_table.tsv
-	/usr/bin/python3 tests/e2e/teacher_first_day.py dist/arithmitika_$(VERSION)_amd64.deb \
+	$(PACKAGE_BUILD)/tools/form_table > build-e2e/form_table.tsv
+	/usr/bin/python3 tests/e2e/teacher_first_day.py $(DIST)/arithmitika_$(VERSION)_amd64.deb \
 	    build-e2e/form_table.tsv tests/worksheet/data/sample_numbers_converted.txt \
 	    build-e2e/screenshots
 
@@ -144,11 +153,11 @@ fuzz:
 lint: build
 	@tools/setup-debian.sh lint windows
 	$(CONFIGURE_WINDOWS) >/dev/null
-	tools/lint.sh $(BUILD) $(JOBS) build-windows
+	tools/lint.sh $(BUILD) $(JOBS) $(WINDOWS_BUILD)
 
 # Wine runs with UTF-8 texts (Greek window titles), quietly, and without the .NET and HTML
 # engines it would offer to download.
-WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all LANG=C.UTF-8 \
+WINE_ENV = WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine WINEDEBUG=-all LANG=C.UTF-8 \
     WINEDLLOVERRIDES="mscoree,mshtml="
 
 # The Windows program, cross-compiled with mingw-w64: dist/arithmitika.exe, the portable zip
@@ -156,38 +165,38 @@ WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all LANG=C.UTF-8 \
 windows:
 	@tools/setup-debian.sh build windows
 	$(CONFIGURE_WINDOWS)
-	cmake --build build-windows -j $(JOBS)
-	cmake --build build-windows --target windows_dist
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --build $(WINDOWS_BUILD) --target windows_dist
 
 # A picture of the Windows window, drawn under Wine without a display.
 windows-screenshot: windows
 	@tools/setup-debian.sh wine
-	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
+	tools/wine-prefix.sh $(CURDIR)/$(WINDOWS_BUILD)/wine
 	mkdir -p docs
-	$(WINE_ENV) wine build-windows/tools/window_screenshot.exe \
+	$(WINE_ENV) wine $(WINDOWS_BUILD)/tools/window_screenshot.exe \
 	    "$$($(WINE_ENV) winepath --windows $(CURDIR)/docs/screenshot-windows.png)"
 
 windows-test: windows
 	@tools/setup-debian.sh wine
-	tools/wine-prefix.sh $(CURDIR)/build-windows/wine
-	$(WINE_ENV) ctest --test-dir build-windows --output-on-failure
+	tools/wine-prefix.sh $(CURDIR)/$(WINDOWS_BUILD)/wine
+	$(WINE_ENV) ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
 # The form as a web page and the layers below it, compiled to WebAssembly with Debian's
 # emscripten (its prebuilt system libraries need no network; em++ finds its JavaScript helpers
 # through NODE_PATH).
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-CONFIGURE_WEB = $(WEB_ENV) emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DBUILD_TESTING=ON
+CONFIGURE_WEB = $(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DBUILD_TESTING=ON -DARITHMITIKA_DIST=$(abspath $(DIST)) $(CMAKE_FLAGS)
 
 web:
 	@tools/setup-debian.sh build web
 	$(CONFIGURE_WEB)
-	$(WEB_ENV) cmake --build build-web -j $(JOBS) --target web_dist
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_dist
 
 # The page from this computer, as a school's web server would serve it (any static server will).
 web-serve: web
 	@echo "The page is at http://127.0.0.1:8000/ (Ctrl+C stops it)."
-	/usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory dist/web
+	/usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory $(DIST)/web
 
 # The page opened from disk, as a teacher opens it from a USB stick, at the form's own size.
 web-screenshot: web
@@ -196,19 +205,19 @@ web-screenshot: web
 	chromium --headless=new --no-sandbox --disable-gpu --no-first-run \
 	    --disable-background-networking --disable-component-update --disable-sync \
 	    --hide-scrollbars --window-size=645,412 --virtual-time-budget=5000 \
-	    --screenshot=docs/screenshot-web.png file://$(CURDIR)/dist/web/index.html
+	    --screenshot=docs/screenshot-web.png file://$(abspath $(DIST))/web/index.html
 
 # The layers' tests run under node, where size_t has 32 bits; what needs a facility that
 # WebAssembly lacks is skipped, with the reason printed. Then the page, served and from disk,
 # in headless Chromium.
 web-test: web
 	@tools/setup-debian.sh browser
-	$(WEB_ENV) cmake --build build-web -j $(JOBS)
-	ctest --test-dir build-web --output-on-failure -j $(JOBS)
-	@grep -a -h -A1 ': Skipped$$' build-web/Testing/Temporary/LastTest.log | grep -v -e '^--$$' \
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
+	@grep -a -h -A1 ': Skipped$$' $(WEB_BUILD)/Testing/Temporary/LastTest.log | grep -v -e '^--$$' \
 	    -e ': Skipped$$' | sort | uniq -c | sed 's/^ *\([0-9]*\) /skipped (\1): /'
-	node --no-experimental-fetch build-web/web_page/form_table.js > build-web/form_table.tsv
-	/usr/bin/python3 tests/web_page/page_scenario.py dist/web build-web/form_table.tsv \
+	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv
+	/usr/bin/python3 tests/web_page/page_scenario.py $(DIST)/web $(WEB_BUILD)/form_table.tsv \
 	    tests/worksheet/data/sample_numbers_converted.txt
 
 # A newcomer on today's Debian: a minimal Debian 13 made once under $(BUILD)/debian13, unpacked
@@ -217,5 +226,17 @@ test-debian13:
 	@tools/setup-debian.sh chroot
 	tools/test-debian13.sh $(BUILD)/debian13
 
+# Every download of the version from the committed tree, byte for byte reproducible.
+release:
+	@tools/setup-debian.sh build window package windows web release
+	tools/release.sh
+
+# The release built twice, the second time from another clone in another folder, time zone,
+# umask and locale; any file that differs fails, with diffoscope saying where.
+release-check:
+	@tools/setup-debian.sh build window package windows web release compare
+	tools/release-check.sh
+
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz build-windows build-package build-e2e build-web dist
+	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD) $(PACKAGE_BUILD) build-e2e $(WEB_BUILD) \
+	    build-release $(DIST)

@@ -13,7 +13,9 @@
 # NSIS for the installer), wine (Wine, and the font it draws the window with), chroot
 # (debootstrap and git, to try the project on another Debian release), web (emscripten and
 # node, for WebAssembly, and Python for the page's picture), browser (Chromium, its driver and
-# Selenium, and the face the form is measured with, to use the page as a teacher would).
+# Selenium, and the face the form is measured with, to use the page as a teacher would),
+# release (git, for the source archive), compare (diffoscope, to say where two builds of a
+# release differ).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -33,6 +35,8 @@ for group in "$@"; do
     chroot) packages="$packages debootstrap git" ;;
     web) packages="$packages emscripten nodejs python3" ;;
     browser) packages="$packages chromium chromium-driver python3-selenium fonts-liberation2" ;;
+    release) packages="$packages git" ;;
+    compare) packages="$packages diffoscope" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2
         exit 2
