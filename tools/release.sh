@@ -48,12 +48,8 @@ builds="DIST=$made PACKAGE_BUILD=build-release/package WINDOWS_BUILD=build-relea
 make package windows web $builds \
     CMAKE_FLAGS="-DARITHMITIKA_REPRODUCIBLE=ON -DBUILD_TESTING=OFF"
 
-# The package again, with every file dated the commit and owned by root: CPack dates them
-# when they were built.
+# CPack dates every file of the package with SOURCE_DATE_EPOCH, and owns them by root.
 deb="arithmitika_${version}_amd64.deb"
-dpkg-deb -R "$made/$deb" build-release/deb
-find build-release/deb -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
-dpkg-deb --root-owner-group -Zxz --build build-release/deb "$made/$deb" >/dev/null
 
 # The source as committed, under one top folder; a build from that archive makes the rest.
 downloads="$deb arithmitika-$version-windows-x64.zip arithmitika-$version-setup.exe
