@@ -172,6 +172,26 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
 }};
 // clang-format on
 
+// The colours a web page paints where the design says "standard". A desktop window takes its
+// platform's own; a browser would take its engine's system colours and shade a bevel its own
+// way, and Blink, Gecko and WebKit each differ. These are Windows' standard colours.
+struct StandardColours {
+    sheet::Rgb boxGround;
+    sheet::Rgb boxText;
+    sheet::Rgb buttonFace;
+    sheet::Rgb buttonText;
+    sheet::Rgb lightEdge; // a raised button's top and left edges, a sunken box's bottom and right
+    sheet::Rgb darkEdge;  // the other two
+};
+inline constexpr StandardColours kStandardColours{
+    .boxGround = {255, 255, 255},
+    .boxText = {0, 0, 0},
+    .buttonFace = {240, 240, 240},
+    .buttonText = {0, 0, 0},
+    .lightEdge = {255, 255, 255},
+    .darkEdge = {160, 160, 160},
+};
+
 // How a graphical button is drawn, in pixels at the design's density: a raised bevel that
 // sinks while the button is pressed, the caption or picture inside it shifted by one pixel
 // while pressed, and the focus frame one pixel inside the bevel. Four lines of a 10-point

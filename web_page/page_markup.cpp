@@ -152,16 +152,27 @@ std::string placeRules(const form::TwipsRect& place) {
            "; width: " + px(pixels.width) + "; height: " + px(pixels.height) + ";";
 }
 
+// The standard colours, as the style sheet's custom properties.
+std::string standardColours() {
+    const form::StandardColours& standard = form::kStandardColours;
+    return "; --box-ground: " + css(standard.boxGround) + "; --box-text: " + css(standard.boxText) +
+           "; --button-face: " + css(standard.buttonFace) +
+           "; --button-text: " + css(standard.buttonText) +
+           "; --light-edge: " + css(standard.lightEdge) +
+           "; --dark-edge: " + css(standard.darkEdge);
+}
+
 std::string designRules() {
     const form::PixelRect window =
         form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight}, form::kDesignDpi);
-    std::string rules =
-        "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
-        " { width: " + px(window.width) + "; height: " + px(window.height) +
-        "; background: " + css(form::kForm.background) + "; font-family: " + fontFamilies() +
-        "; font-size: " + pt(form::kForm.font.points) +
-        "; --disabled-text: " + css(form::kDisabledText) + "; }\n" +
-        ".form > button.face { border-width: " + px(form::kButtonDrawing.bevel) + "; }\n";
+    std::string rules = "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
+                        " { width: " + px(window.width) + "; height: " + px(window.height) +
+                        "; background: " + css(form::kForm.background) +
+                        "; font-family: " + fontFamilies() +
+                        "; font-size: " + pt(form::kForm.font.points) +
+                        "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
+                        "; --bevel: " + px(form::kButtonDrawing.bevel) +
+                        "; --focus-inset: " + px(form::kButtonDrawing.focusInset) + "; }\n";
     for (const ControlDesign& control : form::kControls) {
         rules += "#" + std::string(control.name) + " { " + placeRules(control.place) +
                  " font-size: " + pt(control.font.points) +

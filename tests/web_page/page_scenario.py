@@ -14,6 +14,7 @@ filter and limit, both conversions, the hover, a refused row's message, the work
 import functools
 import http.server
 import pathlib
+import re
 import sys
 import tempfile
 import threading
@@ -93,6 +94,30 @@ def check_places(driver, controls):
               f"{control['name']} overflows")
 
 
+# The colours a browser engine picks for itself, which differ from engine to engine.
+SYSTEM_COLOURS = re.compile(
+    r"\b(ButtonFace|ButtonText|ButtonBorder|Field|FieldText|Canvas|CanvasText|GrayText|"
+    r"Highlight|HighlightText|LinkText|VisitedText|ActiveText|AccentColor|AccentColorText|"
+    r"Mark|MarkText|SelectedItem|SelectedItemText)\b", re.IGNORECASE)
+
+
+def check_own_colours(driver, controls):
+    """Every colour and bevel the form paints is the design's, never the engine's own."""
+    rules = driver.execute_script(
+        "return [...document.styleSheets].flatMap((s) => [...s.cssRules])"
+        ".map((r) => r.cssText).join('\\n')")
+    check(not SYSTEM_COLOURS.search(rules), f"a system colour: {SYSTEM_COLOURS.search(rules)}")
+    styles = driver.execute_script(
+        "return arguments[0].map((name) => { const s = getComputedStyle("
+        "document.getElementById(name)); return [s.borderTopStyle, s.borderRightStyle,"
+        " s.borderBottomStyle, s.borderLeftStyle, s.color]; });",
+        [control["name"] for control in controls])
+    for control, (*borders, colour) in zip(controls, styles):
+        check(set(borders) <= {"solid", "none"}, f"{control['name']} has {borders} borders")
+        if control["kind"] == "button":
+            check(colour == "rgb(0, 0, 0)", f"{control['name']}'s caption is {colour}")
+
+
 def early_use(driver, address, controls, module_gate):
     """The form is shown, as designed, before its module has run; what the user types and
     clicks by then is done once it has."""
@@ -119,8 +144,9 @@ def use_page(driver, address, controls, expected, downloads):
     element = functools.partial(driver.find_element, By.ID)
     value = lambda name: element(name).get_attribute("value")
 
-    # Where the design puts each control, and what a screen reader calls it.
+    # Where the design puts each control, in its own colours, and what a screen reader calls it.
     check_places(driver, controls)
+    check_own_colours(driver, controls)
     for control in controls:
         if control["kind"] != "label":
             name = element(control["name"]).accessible_name
