@@ -209,16 +209,22 @@ web-screenshot: web
 
 # The layers' tests run under node, where size_t has 32 bits; what needs a facility that
 # WebAssembly lacks is skipped, with the reason printed. Then the page, served and from disk,
-# in headless Chromium.
+# in headless Chromium, audited by axe-core (pinned in tests/web_page/npm, installed with npm ci
+# into the build folder).
 web-test: web
-	@tools/setup-debian.sh browser
+	@tools/setup-debian.sh browser npm
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 	ctest --test-dir $(WEB_BUILD) --output-on-failure -j $(JOBS)
 	@grep -a -h -A1 ': Skipped$$' $(WEB_BUILD)/Testing/Temporary/LastTest.log | grep -v -e '^--$$' \
 	    -e ': Skipped$$' | sort | uniq -c | sed 's/^ *\([0-9]*\) /skipped (\1): /'
 	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv
+	rm -rf $(WEB_BUILD)/npm
+	mkdir -p $(WEB_BUILD)/npm
+	cp tests/web_page/npm/package.json tests/web_page/npm/package-lock.json $(WEB_BUILD)/npm/
+	cd $(WEB_BUILD)/npm && npm ci --ignore-scripts --no-audit --no-fund
 	/usr/bin/python3 tests/web_page/page_scenario.py $(DIST)/web $(WEB_BUILD)/form_table.tsv \
-	    tests/worksheet/data/sample_numbers_converted.txt
+	    tests/worksheet/data/sample_numbers_converted.txt \
+	    $(WEB_BUILD)/npm/node_modules/axe-core/axe.min.js
 
 # A newcomer on today's Debian: a minimal Debian 13 made once under $(BUILD)/debian13, unpacked
 # afresh each time, with the committed project cloned into it and 'make test' run there.

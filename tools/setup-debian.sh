@@ -15,7 +15,8 @@
 # node, for WebAssembly, and Python for the page's picture), browser (Chromium, its driver and
 # Selenium, and the face the form is measured with, to use the page as a teacher would),
 # release (git, for the source archive), compare (diffoscope, to say where two builds of a
-# release differ).
+# release differ), npm (to install the browser tests' pinned tools from npm, unless node
+# brought its own npm).
 # Runs apt-get as root, or through sudo; says what is missing when it can do neither.
 set -eu
 
@@ -36,6 +37,7 @@ for group in "$@"; do
     web) packages="$packages emscripten nodejs python3" ;;
     browser) packages="$packages chromium chromium-driver python3-selenium fonts-liberation2" ;;
     release) packages="$packages git" ;;
+    npm) command -v npm >/dev/null 2>&1 || packages="$packages npm" ;; # node may bring its own
     compare) packages="$packages diffoscope" ;;
     *)
         echo "setup-debian.sh: unknown group '$group'" >&2

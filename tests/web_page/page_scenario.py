@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The form as a page, in headless Chromium, used as a teacher would use it.
 
-    page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET
+    page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET AXE_SCRIPT
 
 Served over http on 127.0.0.1, first with its module held back by the server: the form is
 shown as designed before the module has run, and what the user types and clicks by then is
@@ -10,6 +10,8 @@ keeps), then opened from disk (file://): every control where the design's table 
 from tools/form_table) puts it, with its accessible name, the focus order, the first box's key
 filter and limit, both conversions, the hover, a refused row's message, the worksheet download
 (compared with EXPECTED_WORKSHEET), and erasing. The browser's console must stay empty.
+axe-core (AXE_SCRIPT, from npm) audits the page against WCAG 2.0 to 2.2, A and AA, and its
+best practices.
 """
 import functools
 import http.server
@@ -118,6 +120,22 @@ def check_own_colours(driver, controls):
             check(colour == "rgb(0, 0, 0)", f"{control['name']}'s caption is {colour}")
 
 
+# The teal, green and olive of the column heads on silver (2.3 to 2.8 to 1) are the design's own.
+DESIGNED_CONTRAST = {"#Label1", "#Label2", "#Label3", "#Label4"}
+
+
+def audit(driver, axe_script):
+    """No accessibility violation but the designed contrast of the labels."""
+    driver.execute_script(pathlib.Path(axe_script).read_text(encoding="utf-8"))
+    violations = driver.execute_async_script(
+        "const done = arguments[0]; axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a',"
+        " 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']}}).then((result) =>"
+        " done(result.violations.map((v) => [v.id, v.nodes.map((n) => n.target.join(' '))])));")
+    found = [(rule, targets) for rule, targets in violations
+             if not (rule == "color-contrast" and set(targets) <= DESIGNED_CONTRAST)]
+    check(not found, f"axe-core finds {found}")
+
+
 def early_use(driver, address, controls, module_gate):
     """The form is shown, as designed, before its module has run; what the user types and
     clicks by then is done once it has."""
@@ -139,8 +157,9 @@ def early_use(driver, address, controls, module_gate):
     check(value("intnumber") == "7", f"intnumber kept {value('intnumber')!r}")
 
 
-def use_page(driver, address, controls, expected, downloads):
+def use_page(driver, address, controls, expected, downloads, axe_script):
     open_page(driver, address)
+    audit(driver, axe_script)
     element = functools.partial(driver.find_element, By.ID)
     value = lambda name: element(name).get_attribute("value")
 
@@ -225,7 +244,7 @@ def use_page(driver, address, controls, expected, downloads):
     check(not problems, f"the console says {problems}")
 
 
-def main(folder, form_table, expected):
+def main(folder, form_table, expected, axe_script):
     controls = read_form_table(form_table)
     class QuietHandler(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *arguments):
@@ -249,7 +268,7 @@ def main(folder, form_table, expected):
             served = f"http://127.0.0.1:{server.server_address[1]}/index.html"
             print(f"page: {served}")
             early_use(driver, served, controls, module_gate)
-            use_page(driver, served, controls, expected, downloads)
+            use_page(driver, served, controls, expected, downloads, axe_script)
 
             # Every file was kept on that first visit: without its server the page still works.
             # (the worker that keeps them is active once it has them all)
@@ -266,7 +285,7 @@ def main(folder, form_table, expected):
 
             from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
             print(f"page: {from_disk}")
-            use_page(driver, from_disk, controls, expected, downloads)
+            use_page(driver, from_disk, controls, expected, downloads, axe_script)
 
             # On a small screen the whole form shows, scaled down alike both ways.
             driver.set_window_size(420, 360)
@@ -282,6 +301,6 @@ def main(folder, form_table, expected):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])
