@@ -17,7 +17,7 @@
 #   make windows-test the Windows window and every layer's tests, built for Windows, run under Wine
 #   make test-debian13  'make test' again on a fresh minimal Debian 13, in a chroot (as root)
 #   make web          the form as a web page, in dist/web
-#   make web-screenshot  writes docs/screenshot-web.png, drawn by headless Chromium
+#   make web-screenshot  writes docs/screenshot-web.png and -phone.png, drawn by headless Chromium
 #   make web-serve    serves dist/web on http://127.0.0.1:8000/ for trying the page
 #   make web-test     the layers' tests as WebAssembly under node, and the page in Chromium
 #   make release      every download of this version, its source and SHA256SUMS, in dist/release
@@ -198,14 +198,18 @@ web-serve: web
 	@echo "The page is at http://127.0.0.1:8000/ (Ctrl+C stops it)."
 	/usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory $(DIST)/web
 
-# The page opened from disk, as a teacher opens it from a USB stick, at the form's own size.
+# The page opened from disk, as a teacher opens it from a USB stick: at the form's own size, and
+# on a phone's screen, where it is arranged for a small screen.
+WEB_SCREENSHOT = chromium --headless=new --no-sandbox --disable-gpu --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --hide-scrollbars --virtual-time-budget=5000
 web-screenshot: web
 	@tools/setup-debian.sh browser
 	mkdir -p docs
-	chromium --headless=new --no-sandbox --disable-gpu --no-first-run \
-	    --disable-background-networking --disable-component-update --disable-sync \
-	    --hide-scrollbars --window-size=645,412 --virtual-time-budget=5000 \
-	    --screenshot=docs/screenshot-web.png file://$(abspath $(DIST))/web/index.html
+	$(WEB_SCREENSHOT) --window-size=645,412 --screenshot=docs/screenshot-web.png \
+	    file://$(abspath $(DIST))/web/index.html
+	$(WEB_SCREENSHOT) --window-size=390,844 --screenshot=docs/screenshot-web-phone.png \
+	    file://$(abspath $(DIST))/web/index.html
 
 # The layers' tests run under node, where size_t has 32 bits; what needs a facility that
 # WebAssembly lacks is skipped, with the reason printed. Then the page, served and from disk,

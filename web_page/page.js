@@ -145,13 +145,6 @@
         }
     });
 
-    // A screen smaller than the form shows all of it, scaled down alike in both directions.
-    function fit(surface) {
-        const scale = Math.min(1, window.innerWidth / surface.offsetWidth,
-                               window.innerHeight / surface.offsetHeight);
-        surface.style.transform = scale < 1 ? `scale(${scale})` : '';
-    }
-
     // Served from a web server, the page can be installed on a tablet's home screen, and keeps
     // its files for use without a network. Browsers allow neither from disk (file://), nor a
     // service worker over plain http to another computer: there the page simply works online.
@@ -195,9 +188,6 @@
     // The module, fetched from the start, runs once the form has been shown, so that the form
     // is never kept waiting for it.
     document.addEventListener('DOMContentLoaded', () => {
-        const surface = document.querySelector('.form');
-        fit(surface);
-        window.addEventListener('resize', () => fit(surface));
         requestAnimationFrame(() => setTimeout(() => {
             const module = document.createElement('script');
             module.src = 'arithmitika.js';

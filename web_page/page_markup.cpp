@@ -14,6 +14,7 @@
 #include "sheet/exercise_sheet.h"
 #include "web_page/css.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -191,6 +195,68 @@ std::string designRules() {
     return rules;
 }
 
+// The screens on which the form at 1:1 does not fit: the page arranges it for a small screen.
+std::string smallScreen() {
+    const form::PixelRect window =
+        form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight}, form::kDesignDpi);
+    return "(max-width: " + px(window.width - 1) + "), (max-height: " + px(window.height - 1) + ")";
+}
+
+// On a small screen the controls flow in three columns, in the order a reader meets them on
+// the form: line by line, one line the height of an exercise row, from left to right; only the
+// face buttons come up from the foot of the form to just below the headings, within reach of a
+// thumb before the rows. A number box and its ordinal box share a line, and the cardinal box
+// takes the next; the three face buttons share one; labels and the worksheet button take a
+// whole line. Boxes are written at least 16 pixels high (below that a phone zooms in on every
+// tap), and nothing smaller than the design.
+std::string smallScreenRules() {
+    const ControlDesign& firstBox = form::kControls[form::rowOf(form::number(0))];
+    const int pitch = form::kControls[form::rowOf(form::number(1))].place.top - firstBox.place.top;
+    const auto readingKey = [&](const ControlDesign& control) {
+        const bool heading =
+            control.kind == ControlKind::Label && control.place.top < firstBox.place.top;
+        const bool face = control.kind == ControlKind::GraphicalButton ||
+                          control.kind == ControlKind::PictureButton;
+        return std::tuple(heading ? 0
+                          : face  ? 1
+                                  : 2,
+                          control.place.top / pitch, control.place.left);
+    };
+    std::vector<const ControlDesign*> reading;
+    for (const ControlDesign& control : form::kControls) {
+        reading.push_back(&control);
+    }
+    std::stable_sort(reading.begin(), reading.end(),
+                     [&](const ControlDesign* a, const ControlDesign* b) {
+                         return readingKey(*a) < readingKey(*b);
+                     });
+    const auto columns = [](const ControlDesign& control) {
+        if (control.box) {
+            return control.box->column == sheet::Column::Number    ? 1
+                   : control.box->column == sheet::Column::Ordinal ? 2
+                                                                   : 3;
+        }
+        return control.kind == ControlKind::GraphicalButton ||
+                       control.kind == ControlKind::PictureButton
+                   ? 1
+                   : 3;
+    };
+    std::string rules = "\n/* The same controls on a small screen. */\n@media " + smallScreen() +
+                        " {\n#" + std::string(form::kForm.name) +
+                        " { width: auto; height: auto; }\n";
+    for (std::size_t order = 0; order < reading.size(); ++order) {
+        const ControlDesign& control = *reading[order];
+        rules += "#" + std::string(control.name) +
+                 " { width: auto; height: auto; order: " + std::to_string(order) +
+                 "; grid-column: span " + std::to_string(columns(control)) + ";" +
+                 (control.kind == ControlKind::TextBox
+                      ? " font-size: max(" + pt(control.font.points) + ", 16px);"
+                      : "") +
+                 " }\n";
+    }
+    return rules + "}\n";
+}
+
 // Every placeholder replaced; a template without it is a mistake.
 std::string replaced(std::string text, std::string_view placeholder, std::string_view by) {
     std::size_t at = text.find(placeholder);
@@ -233,7 +299,8 @@ int main(int argc, char** argv) {
         page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
         page = replaced(page, "@FORM@", formMarkup(argv[3]));
         write(argv[4], page);
-        write(argv[5], read(argv[2]) + designRules());
+        write(argv[5], replaced(read(argv[2]), "@SMALL_SCREEN@", smallScreen()) + designRules() +
+                           smallScreenRules());
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "page_markup: %s\n", failure.what());
         return 1;
