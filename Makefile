@@ -226,7 +226,8 @@ web-test: web
 	mkdir -p $(WEB_BUILD)/npm
 	cp tests/web_page/npm/package.json tests/web_page/npm/package-lock.json $(WEB_BUILD)/npm/
 	cd $(WEB_BUILD)/npm && npm ci --ignore-scripts --no-audit --no-fund
-	/usr/bin/python3 tests/web_page/page_scenario.py $(DIST)/web $(WEB_BUILD)/form_table.tsv \
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    /usr/bin/python3 tests/web_page/page_scenario.py $(DIST)/web $(WEB_BUILD)/form_table.tsv \
 	    tests/worksheet/data/sample_numbers_converted.txt \
 	    $(WEB_BUILD)/npm/node_modules/axe-core/axe.min.js
 
