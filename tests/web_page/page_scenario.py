@@ -20,10 +20,12 @@ import functools
 import http.server
 import pathlib
 import re
+import struct
 import sys
 import tempfile
 import threading
 import time
+import zlib
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -214,6 +216,51 @@ def audit(driver, axe_script):
     check(not found, f"axe-core finds {found}")
 
 
+def png_pixels(png):
+    """The pixels of a PNG screenshot (8 bits per channel, RGB or RGBA), as rows of RGB."""
+    width, height, depth, colour = struct.unpack(">IIBB", png[16:26])
+    check(depth == 8 and colour in (2, 6), f"a PNG of depth {depth} and colour type {colour}")
+    size = 3 if colour == 2 else 4
+    data, at = b"", 8
+    while at < len(png):
+        length, kind = struct.unpack(">I4s", png[at:at + 8])
+        if kind == b"IDAT":
+            data += png[at + 8:at + 8 + length]
+        at += 12 + length
+    raw, stride, rows, previous = zlib.decompress(data), width * size, [], bytearray(width * size)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - size] if x >= size else 0
+            up, corner = previous[x], previous[x - size] if x >= size else 0
+            guess = {0: 0, 1: left, 2: up, 3: (left + up) // 2}.get(kind)
+            if guess is None:  # Paeth
+                p = left + up - corner
+                guess = min((abs(p - left), 0, left), (abs(p - up), 1, up),
+                            (abs(p - corner), 2, corner))[2]
+            line[x] = (line[x] + guess) & 0xFF
+        rows.append([tuple(line[x:x + 3]) for x in range(0, stride, size)])
+        previous = line
+    return rows
+
+
+def painted_edges_and_faces(driver, controls):
+    """What the engine painted where fonts play no part: the middle of each edge of every box
+    and button, and a point of its face away from its caption."""
+    rows = png_pixels(driver.get_screenshot_as_png())
+    places = driver.execute_script(
+        "return arguments[0].map((name) => { const r = document.getElementById(name)"
+        ".getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom].map(Math.round); });",
+        [control["name"] for control in controls if control["kind"] != "label"])
+    painted = []
+    for left, top, right, bottom in places:
+        middle, centre = (top + bottom) // 2, (left + right) // 2
+        for x, y in ((left, middle), (right - 1, middle), (centre, top), (centre, bottom - 1),
+                     (right - 5, bottom - 5)):
+            painted.append(rows[y][x])
+    return painted
+
+
 LOOK = ("return arguments[0].map((name) => { const s = getComputedStyle(document.getElementById("
         "name)); return [parseFloat(s.fontSize), s.fontWeight, s.color, s.backgroundColor,"
         " s.fontFamily]; });")
@@ -287,6 +334,9 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
         check_places(driver, controls)
         looks = dict(zip(names, driver.execute_script(LOOK, names)))
         design_looks.setdefault("", looks)
+        painted = painted_edges_and_faces(driver, controls)
+        design_looks.setdefault("painted", painted)
+        check(painted == design_looks["painted"], f"{engine.name} paints the form otherwise")
         check(looks == design_looks[""], f"in {engine.name} the form looks otherwise: "
               f"{ {n: l for n, l in looks.items() if l != design_looks[''][n]} }")
     else:
