@@ -479,6 +479,15 @@ def use_served(engine, served, server, module_gate, controls, expected, axe_scri
     early_use(driver, served, controls, module_gate)
     use_page(engine, served, controls, expected, axe_script, design_looks)
 
+    # A user who needs the system's own colours (Windows' high contrast) gets them over the design.
+    face = "return getComputedStyle(document.getElementById('Command2')).backgroundColor"
+    designed = driver.execute_script(face)
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                           {"features": [{"name": "forced-colors", "value": "active"}]})
+    forced = driver.execute_script(face)
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    check(forced != designed, f"forced colours leave Command2 {forced}")
+
     # Every file was kept on that first visit: without its server the page still works.
     # (the worker that keeps them is active once it has them all)
     wait_until("the files kept", lambda: driver.execute_async_script(
