@@ -19,7 +19,7 @@
 #   make web          the form as a web page, in dist/web
 #   make web-screenshot  writes docs/screenshot-web.png and -phone.png, drawn by headless Chromium
 #   make web-serve    serves dist/web on http://127.0.0.1:8000/ for trying the page
-#   make web-test     the layers' tests as WebAssembly under node, and the page in Chromium
+#   make web-test     the layers' tests as WebAssembly under node, and the page in three engines
 #   make release      every download of this version, its source and SHA256SUMS, in dist/release
 #   make release-check  the release built twice, in other surroundings, must be the same bytes
 
@@ -213,8 +213,9 @@ web-screenshot: web
 
 # The layers' tests run under node, where size_t has 32 bits; what needs a facility that
 # WebAssembly lacks is skipped, with the reason printed. Then the page, served and from disk,
-# in headless Chromium, audited by axe-core (pinned in tests/web_page/npm, installed with npm ci
-# into the build folder).
+# in Chromium, WebKitGTK and Firefox, audited by axe-core (axe-core and puppeteer-core, which
+# drives Firefox, are pinned in tests/web_page/npm and installed with npm ci into the build
+# folder).
 web-test: web
 	@tools/setup-debian.sh browser npm
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
@@ -224,12 +225,12 @@ web-test: web
 	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv
 	rm -rf $(WEB_BUILD)/npm
 	mkdir -p $(WEB_BUILD)/npm
-	cp tests/web_page/npm/package.json tests/web_page/npm/package-lock.json $(WEB_BUILD)/npm/
+	cp tests/web_page/npm/package.json tests/web_page/npm/package-lock.json \
+	    tests/web_page/firefox_bridge.mjs $(WEB_BUILD)/npm/
 	cd $(WEB_BUILD)/npm && npm ci --ignore-scripts --no-audit --no-fund
 	xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    /usr/bin/python3 tests/web_page/page_scenario.py $(DIST)/web $(WEB_BUILD)/form_table.tsv \
-	    tests/worksheet/data/sample_numbers_converted.txt \
-	    $(WEB_BUILD)/npm/node_modules/axe-core/axe.min.js
+	    tests/worksheet/data/sample_numbers_converted.txt $(WEB_BUILD)/npm
 
 # A newcomer on today's Debian: a minimal Debian 13 made once under $(BUILD)/debian13, unpacked
 # afresh each time, with the committed project cloned into it and 'make test' run there.

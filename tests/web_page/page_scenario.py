@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The form as a page, used as a teacher would use it, in each browser engine of ENGINES.
 
-    page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET AXE_SCRIPT
+    page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET NPM_FOLDER
 
 Served over http on 127.0.0.1, first with its module held back by the server: the form is
 shown as designed before the module has run, and what the user types and clicks by then is
@@ -10,7 +10,7 @@ keeps), then opened from disk (file://): every control where the design's table 
 from tools/form_table) puts it, with its accessible name, the focus order, the first box's key
 filter and limit, both conversions, the hover, a refused row's message, the worksheet download
 (compared with EXPECTED_WORKSHEET), and erasing. The browser's console must stay empty.
-axe-core (AXE_SCRIPT, from npm) audits the page against WCAG 2.0 to 2.2, A and AA, and its
+axe-core (from npm, installed in NPM_FOLDER with firefox_bridge.mjs beside it) audits the page against WCAG 2.0 to 2.2, A and AA, and its
 best practices. Each engine runs the one scenario on each screen of its table; where the form
 fits, every control's font and colours must be the same in every engine, and on a small screen
 the same as where it fits. WebKit needs an X server (DISPLAY).
@@ -18,9 +18,12 @@ the same as where it fits. WebKit needs an X server (DISPLAY).
 import base64
 import functools
 import http.server
+import json
+import os
 import pathlib
 import re
 import struct
+import subprocess
 import sys
 import tempfile
 import threading
@@ -107,6 +110,11 @@ class Chromium:
         for old in pathlib.Path(self.downloads).glob("*"):
             old.unlink()
 
+    def hover(self, name, x, y):
+        """The pointer over a control, moved by x and y from its centre."""
+        ActionChains(self.driver).move_to_element_with_offset(
+            self.driver.find_element(By.ID, name), x, y).perform()
+
 
 class WebKit(Chromium):
     """WebKit, Safari's engine, in WebKitGTK's MiniBrowser on an X server. Its window is never
@@ -142,7 +150,129 @@ class WebKit(Chromium):
         pass
 
 
-ENGINES = [Chromium, WebKit]
+class FirefoxElement:
+    """The few things the scenario asks of an element, for FirefoxDriver."""
+
+    KEYS = {Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.ESCAPE: "Escape", Keys.SPACE: "Space"}
+
+    def __init__(self, driver, name):
+        self.driver, self.name = driver, name
+
+    def get_attribute(self, attribute):
+        return self.driver.execute_script(
+            "const e = document.getElementById(arguments[0]); return arguments[1] === 'value'"
+            " ? e.value : e.getAttribute(arguments[1]);", self.name, attribute)
+
+    def is_displayed(self):
+        return self.driver.execute_script(
+            "return document.getElementById(arguments[0]).checkVisibility();", self.name)
+
+    def is_enabled(self):
+        return not self.driver.execute_script(
+            "return document.getElementById(arguments[0]).disabled;", self.name)
+
+    @property
+    def accessible_name(self):
+        # The name as axe-core, already in the page for the audit, computes it: the BiDi driver
+        # has no accessibility tree to ask.
+        return self.driver.execute_script(
+            "axe.setup(); try { return axe.commons.text.accessibleTextVirtual("
+            "axe.utils.getNodeFromTree(document.getElementById(arguments[0]))); }"
+            " finally { axe.teardown(); }", self.name)
+
+    @property
+    def text(self):
+        return self.driver.execute_script(
+            "return document.getElementById(arguments[0]).innerText;", self.name)
+
+    def click(self):
+        self.driver.command("click", id=self.name)
+
+    def clear(self):
+        self.driver.command("clear", id=self.name)
+
+    def send_keys(self, text):
+        if text in self.KEYS:
+            self.driver.command("press", id=self.name, key=self.KEYS[text])
+        else:
+            self.driver.command("type", id=self.name, text=text)
+
+
+class FirefoxDriver:
+    """A Selenium-like driver of Firefox, through firefox_bridge.mjs (puppeteer-core over
+    WebDriver BiDi): as much as the scenario uses."""
+
+    def __init__(self, bridge, downloads):
+        self.process = subprocess.Popen(["node", bridge], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, text=True,
+                                        env={**os.environ, "DOWNLOADS": downloads})
+
+    def command(self, op, **arguments):
+        self.process.stdin.write(json.dumps({"op": op, **arguments}) + "\n")
+        self.process.stdin.flush()
+        answer = json.loads(self.process.stdout.readline())
+        if "error" in answer:
+            raise AssertionError(f"Firefox: {op}: {answer['error']}")
+        return answer["value"]
+
+    def get(self, address):
+        self.command("goto", url=address)
+
+    def execute_script(self, script, *arguments):
+        return self.command("script", script=script, args=list(arguments))
+
+    def execute_async_script(self, script, *arguments):
+        return self.command("asyncScript", script=script, args=list(arguments))
+
+    def find_element(self, _by, name):
+        return FirefoxElement(self, name)
+
+    def get_screenshot_as_png(self):
+        return base64.b64decode(self.command("screenshot"))
+
+    @property
+    def switch_to(self):
+        driver = self
+
+        class Focus:
+            @property
+            def active_element(self):
+                return FirefoxElement(driver, driver.command("focused"))
+        return Focus()
+
+    def quit(self):
+        try:
+            self.command("quit")
+        except (json.JSONDecodeError, BrokenPipeError):
+            pass
+        self.process.wait(timeout=30)
+
+
+class Firefox(Chromium):
+    """Gecko, in Firefox ESR, driven over WebDriver BiDi (there is no geckodriver here), from
+    disk on every screen; its driver sends no input method's text."""
+
+    name = "Firefox ESR (Gecko)"
+    served = False
+
+    def __init__(self, downloads):  # pylint: disable=super-init-not-called
+        self.downloads = downloads
+        self.driver = FirefoxDriver(FIREFOX_BRIDGE, downloads)
+
+    def show_on(self, width, height):
+        self.driver.command("viewport", width=width, height=height)
+
+    def compose(self, text):
+        return False
+
+    def console_problems(self):
+        return self.driver.command("problems")
+
+    def hover(self, name, x, y):
+        self.driver.command("hover", id=name, x=x, y=y)
+
+
+ENGINES = [Chromium, WebKit, Firefox]
 
 
 def open_page(driver, address):
@@ -171,6 +301,8 @@ def check_places(driver, controls):
         check(fits_across and (fits_down or control["kind"] == "label"),
               f"{control['name']} overflows")
 
+
+FIREFOX_BRIDGE = None  # the bridge script, in the folder npm installed puppeteer-core into
 
 # Screens on which the form at 1:1 does not fit, in CSS pixels: the page arranges it for them.
 SMALL_SCREENS = [("a phone", 390, 844), ("a phone on its side", 844, 390),
@@ -398,9 +530,9 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     face = lambda: driver.execute_script(
         "return getComputedStyle(document.getElementById('Command1')).backgroundColor")
     if fits:  # a phone has no pointer to hover with
-        ActionChains(driver).move_to_element(element("Label1")).perform()
+        engine.hover("Label1", 0, 0)
         check(face() == "rgb(255, 255, 0)", "moves over the controls leave Command1 yellow")
-        ActionChains(driver).move_to_element_with_offset(element("Form1takt"), 0, 180).perform()
+        engine.hover("Form1takt", 0, 180)
         check(face() == "rgb(255, 0, 0)", f"Command1 is {face()} after the hover")
 
     # The worksheet, downloaded byte for byte; its message is news, without the sign.
@@ -428,7 +560,10 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     check(not problems, f"the console says {problems}")
 
 
-def main(folder, form_table, expected, axe_script):
+def main(folder, form_table, expected, npm_folder):
+    global FIREFOX_BRIDGE  # pylint: disable=global-statement
+    FIREFOX_BRIDGE = str(pathlib.Path(npm_folder, "firefox_bridge.mjs"))
+    axe_script = str(pathlib.Path(npm_folder, "node_modules/axe-core/axe.min.js"))
     controls = read_form_table(form_table)
     class QuietHandler(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *arguments):
