@@ -1,7 +1,8 @@
 #pragma once
 
 // What the messages say differently on each desktop. Each platform's build takes one of
-// desktop_linux.cpp, desktop_windows.cpp and desktop_web.cpp.
+// desktop_linux.cpp, desktop_windows.cpp and desktop_web.cpp, and the reasons of
+// desktop_windows.cpp or else reasons_generic.cpp.
 
 #include <string_view>
 #include <system_error>

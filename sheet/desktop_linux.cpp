@@ -6,8 +6,4 @@ Desktop thisDesktop() {
     return Desktop::Linux;
 }
 
-std::string_view platformReason(std::error_code) {
-    return {}; // the generic reasons say it all
-}
-
 } // namespace sheet
