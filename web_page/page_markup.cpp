@@ -149,6 +149,18 @@ std::string formMarkup(std::string_view picture) {
     return markup + "</div>";
 }
 
+// The form's client area in CSS pixels.
+form::PixelRect formPixels() {
+    return form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight},
+                          form::kDesignDpi);
+}
+
+// A button whose face is painted in its own colour, caption or picture on it.
+bool isFaceButton(const ControlDesign& control) {
+    return control.kind == ControlKind::GraphicalButton ||
+           control.kind == ControlKind::PictureButton;
+}
+
 // Places in CSS pixels: at the design's density, 15 twips make one.
 std::string placeRules(const form::TwipsRect& place) {
     const form::PixelRect pixels = form::toPixels(place, form::kDesignDpi);
@@ -166,9 +178,9 @@ std::string standardColours() {
            "; --dark-edge: " + css(standard.darkEdge);
 }
 
+// The form's places, sizes, colours and fonts, one rule for the window and one a control.
 std::string designRules() {
-    const form::PixelRect window =
-        form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight}, form::kDesignDpi);
+    const form::PixelRect window = formPixels();
     std::string rules = "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
                         " { width: " + px(window.width) + "; height: " + px(window.height) +
                         "; background: " + css(form::kForm.background) +
@@ -197,8 +209,7 @@ std::string designRules() {
 
 // The screens on which the form at 1:1 does not fit: the page arranges it for a small screen.
 std::string smallScreen() {
-    const form::PixelRect window =
-        form::toPixels({0, 0, form::kForm.clientWidth, form::kForm.clientHeight}, form::kDesignDpi);
+    const form::PixelRect window = formPixels();
     return "(max-width: " + px(window.width - 1) + "), (max-height: " + px(window.height - 1) + ")";
 }
 
@@ -215,11 +226,9 @@ std::string smallScreenRules() {
     const auto readingKey = [&](const ControlDesign& control) {
         const bool heading =
             control.kind == ControlKind::Label && control.place.top < firstBox.place.top;
-        const bool face = control.kind == ControlKind::GraphicalButton ||
-                          control.kind == ControlKind::PictureButton;
-        return std::tuple(heading ? 0
-                          : face  ? 1
-                                  : 2,
+        return std::tuple(heading                 ? 0
+                          : isFaceButton(control) ? 1
+                                                  : 2,
                           control.place.top / pitch, control.place.left);
     };
     std::vector<const ControlDesign*> reading;
@@ -236,10 +245,7 @@ std::string smallScreenRules() {
                    : control.box->column == sheet::Column::Ordinal ? 2
                                                                    : 3;
         }
-        return control.kind == ControlKind::GraphicalButton ||
-                       control.kind == ControlKind::PictureButton
-                   ? 1
-                   : 3;
+        return isFaceButton(control) ? 1 : 3;
     };
     std::string rules = "\n/* The same controls on a small screen. */\n@media " + smallScreen() +
                         " {\n#" + std::string(form::kForm.name) +
