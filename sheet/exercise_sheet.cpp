@@ -45,8 +45,20 @@ std::string& ExerciseSheet::box(BoxId id) {
     return m_rows.at(id.row).*textOf(id.column);
 }
 
+std::optional<std::int16_t>& ExerciseSheet::answeredFor(BoxId answer) {
+    return m_answeredFor.at(answer.row).at(answer.column == Column::Ordinal ? 0 : 1);
+}
+
+const std::optional<std::int16_t>& ExerciseSheet::answeredFor(BoxId answer) const {
+    return m_answeredFor.at(answer.row).at(answer.column == Column::Ordinal ? 0 : 1);
+}
+
 void ExerciseSheet::setText(BoxId id, std::string_view text) {
-    box(id) = precomposed(text);
+    std::string composed = precomposed(text);
+    if (id.column != Column::Number && composed != box(id)) {
+        answeredFor(id).reset(); // the teacher's own answer from now on
+    }
+    box(id) = std::move(composed);
 }
 
 void ExerciseSheet::run(Command command, std::span<const WorksheetFolder> folders) {
@@ -82,6 +94,7 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         const std::string& typed = m_rows[r].number;
         const NumberReading reading = readNumber(typed);
         std::string words;
+        std::optional<std::int16_t> answered;
         switch (reading.kind) {
         case NumberKind::Blank:
             break;
@@ -90,6 +103,7 @@ void ExerciseSheet::convert(Column target, Compose compose) {
                 refused.push_back({r, typed, Refusal::Negative});
             } else {
                 words = compose(reading.value);
+                answered = reading.value;
             }
             break;
         case NumberKind::NotANumber:
@@ -101,6 +115,7 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         }
         const BoxId output{r, target};
         box(output) = std::move(words);
+        answeredFor(output) = box(output).empty() ? std::nullopt : answered;
         m_view.showText(output, text(output));
     }
 
@@ -122,6 +137,47 @@ void ExerciseSheet::eraseAll() {
             m_view.showText({r, column}, {});
         }
     }
+    m_answeredFor = {};
+}
+
+std::vector<UnansweredRow> ExerciseSheet::unansweredRows() const {
+    std::vector<UnansweredRow> unanswered;
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        const ExerciseRow& row = m_rows[r];
+        const NumberReading reading = readNumber(row.number);
+        const bool answerMissing = row.ordinal.empty() || row.cardinal.empty();
+        if (reading.kind == NumberKind::Blank) {
+            if (row.ordinal.empty() && row.cardinal.empty()) {
+                continue; // no exercise on this row
+            }
+        } else if (answerMissing) {
+            UnansweredRow missing{r, row.number, UnansweredRow::Why::NotConverted};
+            if (reading.kind == NumberKind::NotANumber) {
+                missing.why = UnansweredRow::Why::Refused;
+                missing.refusal = Refusal::NotANumber;
+            } else if (reading.kind == NumberKind::OutOfRange) {
+                missing.why = UnansweredRow::Why::Refused;
+                missing.refusal = Refusal::OutOfRange;
+            } else if (reading.value < 0) {
+                missing.why = UnansweredRow::Why::Refused;
+                missing.refusal = Refusal::Negative;
+            } else if (reading.value == 0) {
+                missing.why = UnansweredRow::Why::Zero;
+            }
+            unanswered.push_back(std::move(missing));
+            continue;
+        }
+        // The answers a conversion made stand for the number it read then.
+        for (const Column answer : {Column::Ordinal, Column::Cardinal}) {
+            const std::optional<std::int16_t>& origin = answeredFor({r, answer});
+            if (origin && (reading.kind != NumberKind::Number || reading.value != *origin)) {
+                unanswered.push_back(
+                    {r, row.number, UnansweredRow::Why::OtherNumber, {}, long{*origin}});
+                break;
+            }
+        }
+    }
+    return unanswered;
 }
 
 std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
@@ -152,8 +208,8 @@ void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
         }
         const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folder.path);
         if (outcome.saved()) {
-            m_view.showMessage(
-                worksheetSaved(outcome, folder.kind == WorksheetFolder::Kind::Program, failed));
+            m_view.showMessage(worksheetSaved(
+                outcome, folder.kind == WorksheetFolder::Kind::Program, failed, unansweredRows()));
             return;
         }
         failed.push_back({folder, outcome.error});
@@ -165,7 +221,7 @@ std::string ExerciseSheet::downloadWorksheet() {
     worksheet::StringSink bytes;
     worksheet::ZonedLineWriter out(bytes);
     worksheet::printWorksheet(worksheetRows(), out);
-    m_view.showMessage(worksheetDownloaded(out.replacedCount()));
+    m_view.showMessage(worksheetDownloaded(out.replacedCount(), unansweredRows()));
     return bytes.bytes();
 }
 

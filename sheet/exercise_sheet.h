@@ -7,12 +7,14 @@
 // the first number box, a mouse move over the window) and shows what the sheet reports back
 // through its SheetView. Each action runs to completion before the next one.
 
+#include "sheet/messages.h"
 #include "sheet/sheet_view.h"
 #include "sheet/worksheet_folders.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -83,14 +85,24 @@ public:
     // Mouse move over the window's own surface, not over one of its controls.
     void mouseMovedOverSurface();
 
+    // The rows whose line in the answer key would mislead: a number without an answer, or with
+    // the answers a conversion made for another number. Answers the teacher wrote herself are
+    // hers, and a row with all three boxes empty is no exercise.
+    std::vector<UnansweredRow> unansweredRows() const;
+
 private:
     std::vector<worksheet::WorksheetRow> worksheetRows() const;
     using Compose = std::string (*)(std::int16_t);
     void convert(Column target, Compose compose);
     std::string& box(BoxId id);
+    std::optional<std::int16_t>& answeredFor(BoxId answer);
+    const std::optional<std::int16_t>& answeredFor(BoxId answer) const;
 
     SheetView& m_view;
     std::array<ExerciseRow, kRowCount> m_rows;
+    // For each row's ordinal and cardinal box, the number a conversion wrote its answer for;
+    // none while the box is empty, or once the teacher has written in it.
+    std::array<std::array<std::optional<std::int16_t>, 2>, kRowCount> m_answeredFor;
     bool m_strRomanEnabled = false;
     ButtonLook m_command1Look = kCommand1StartLook;
 };

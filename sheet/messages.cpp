@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace sheet {
 
@@ -126,6 +127,42 @@ std::string replacedNote(std::size_t replacedCharacters) {
     return {};
 }
 
+// Each row the answer key gets wrong, and why.
+std::string unansweredNote(std::span<const UnansweredRow> unanswered) {
+    if (unanswered.empty()) {
+        return {};
+    }
+    std::string text = "\n\nΠροσοχή: οι λύσεις λείπουν ή είναι λάθος σε αυτές τις γραμμές:\n";
+    for (const UnansweredRow& row : unanswered) {
+        text += "Γραμμή " + std::to_string(row.row + 1);
+        if (row.number.find_first_not_of(' ') != std::string::npos) {
+            text += " (" + shortened(row.number) + ")";
+        }
+        switch (row.why) {
+        case UnansweredRow::Why::NotConverted:
+            text += ": δεν έχει μετατραπεί ακόμη.\n";
+            break;
+        case UnansweredRow::Why::Refused:
+            text += ": " + std::string(reason(row.refusal)) + ", δεν έχει λύση.\n";
+            break;
+        case UnansweredRow::Why::Zero:
+            text += ": το μηδέν δεν έχει αριθμητικό στους πίνακες, η λύση είναι κενή.\n";
+            break;
+        case UnansweredRow::Why::OtherNumber:
+            text += ": οι λύσεις είναι του αριθμού " + std::to_string(row.answeredFor) +
+                    ", που άλλαξε μετά τη μετατροπή.\n";
+            break;
+        }
+    }
+    return text + "Διορθώστε τις και φτιάξτε ξανά το φύλλο εργασίας.";
+}
+
+Message ready(std::string text, std::span<const UnansweredRow> unanswered,
+              std::size_t replacedCharacters) {
+    return {unanswered.empty() ? Message::Kind::Plain : Message::Kind::Warning,
+            std::move(text) + unansweredNote(unanswered) + replacedNote(replacedCharacters)};
+}
+
 } // namespace
 
 Message conversionReport(std::span<const RefusedNumber> refused) {
@@ -141,19 +178,20 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
 }
 
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const FolderNotUsed> failed, Desktop desktop) {
+                       std::span<const FolderNotUsed> failed,
+                       std::span<const UnansweredRow> unanswered, Desktop desktop) {
     std::string text = readyText(
         besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file), desktop);
     if (!failed.empty()) {
         text += "\n\n" + whyNotWritten(failed);
     }
-    return {Message::Kind::Plain, text + replacedNote(saved.replacedCharacters)};
+    return ready(std::move(text), unanswered, saved.replacedCharacters);
 }
 
-Message worksheetDownloaded(std::size_t replacedCharacters) {
-    return {Message::Kind::Plain,
-            readyText(std::string(worksheet::kWorksheetFileName), Desktop::Web) +
-                replacedNote(replacedCharacters)};
+Message worksheetDownloaded(std::size_t replacedCharacters,
+                            std::span<const UnansweredRow> unanswered) {
+    return ready(readyText(std::string(worksheet::kWorksheetFileName), Desktop::Web), unanswered,
+                 replacedCharacters);
 }
 
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {

@@ -26,6 +26,22 @@ struct RefusedNumber {
 // One warning naming each refused row, its text and what the boxes accept.
 Message conversionReport(std::span<const RefusedNumber> refused);
 
+// A row whose line in the worksheet's answer key would mislead the teacher who marks by it.
+struct UnansweredRow {
+    enum class Why {
+        NotConverted, // a number with an empty answer box, never converted
+        Refused,      // a text the conversion refuses (see refusal)
+        Zero,         // 0, for which the numeral tables have no word
+        OtherNumber,  // answers converted from another number (answeredFor) than the box holds
+    };
+
+    std::size_t row;    // 0 to 6; shown to the user as 1 to 7
+    std::string number; // the number box's text
+    Why why;
+    Refusal refusal = Refusal::NotANumber; // for Refused
+    long answeredFor = 0;                  // for OtherNumber
+};
+
 // A folder that did not take the worksheet, with the system's reason. A folder without a path
 // is a place the platform could not find at all, and has no reason of its own.
 struct FolderNotUsed {
@@ -35,12 +51,15 @@ struct FolderNotUsed {
 
 // The worksheet is ready: where to find it (by its name alone when it is beside the program,
 // else by its full path), how to open it on this desktop, why it is not in a folder tried
-// before (failed), and how many characters were written as "?".
+// before (failed), which rows' answers it lacks or has wrong (a warning then), and how many
+// characters were written as "?".
 Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const FolderNotUsed> failed, Desktop desktop = thisDesktop());
+                       std::span<const FolderNotUsed> failed,
+                       std::span<const UnansweredRow> unanswered, Desktop desktop = thisDesktop());
 
 // The worksheet was handed to the browser as a download, with characters written as "?".
-Message worksheetDownloaded(std::size_t replacedCharacters);
+Message worksheetDownloaded(std::size_t replacedCharacters,
+                            std::span<const UnansweredRow> unanswered);
 
 // No folder took the worksheet: each file tried, or place not found, with the reason.
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed);

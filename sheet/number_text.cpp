@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <limits>
+#include <string>
 
 namespace sheet {
 
@@ -33,6 +35,25 @@ bool roundsUp(std::string_view fraction, bool wholeIsOdd) {
     return moreThanHalf || wholeIsOdd;
 }
 
+// Greek digit grouping: one to three digits, the first not 0, then groups of a point and
+// exactly three digits ("15.000", "1.000.000"). The same text read as a decimal fraction would
+// give another number, and not the one a Greek reader sees.
+bool isGrouped(std::string_view text) {
+    constexpr std::size_t kGroup = 4; // a point and three digits
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || point == 0 || point > 3 || text.front() == '0' ||
+        (text.size() - point) % kGroup != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pointsPlace = i >= point && (i - point) % kGroup == 0;
+        if (pointsPlace ? text[i] != '.' : !isDigit(text[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 NumberReading readNumber(std::string_view text) {
@@ -44,6 +65,11 @@ NumberReading readNumber(std::string_view text) {
     const bool negative = text.front() == '-';
     if (text.front() == '-' || text.front() == '+') {
         text.remove_prefix(1);
+    }
+    std::string ungrouped;
+    if (isGrouped(text)) {
+        std::copy_if(text.begin(), text.end(), std::back_inserter(ungrouped), isDigit);
+        text = ungrouped;
     }
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);

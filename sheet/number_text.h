@@ -9,7 +9,8 @@ namespace sheet {
 enum class NumberKind {
     Blank,      // empty, or spaces only
     Number,     // a number within the 16-bit range, in value
-    NotANumber, // anything but spaces, an optional sign, digits and one decimal point
+    NotANumber, // anything but spaces, an optional sign, digits and one decimal point, or
+                // digits grouped by thousands with points
     OutOfRange, // a number that, rounded, lies outside -32768 to 32767
 };
 
@@ -21,11 +22,13 @@ struct NumberReading {
 };
 
 // Reads a number box's text: spaces before and after, an optional "+" or "-", decimal digits
-// with an optional "." and fraction. A fraction is rounded to the nearest whole number, a
+// with an optional "." and fraction. Digits grouped by thousands as Greek writes them
+// ("15.000", "1.234.567") are read as the whole number they group; any other point begins a
+// fraction ("2.5", "0.500", "15.00"). A fraction is rounded to the nearest whole number, a
 // half to the even one. The rounding is done on the digits themselves, so
 // "0.5000000000000000001" is more than a half, and a text of any length is read without
-// overflow. Thousands separators, a decimal comma, exponents, other bases and currency signs
-// are not numbers here.
+// overflow. Other thousands separators ("15 000", "15,000"), a decimal comma, exponents, other
+// bases and currency signs are not numbers here.
 NumberReading readNumber(std::string_view text);
 
 } // namespace sheet

@@ -82,6 +82,32 @@ TEST(ReadNumber, FractionsRoundHalfToEven) {
     });
 }
 
+// A point before every three digits groups thousands, as Greek writes them; any other point
+// begins a fraction, as before.
+TEST(ReadNumber, GreekDigitGroupingIsReadAsThousands) {
+    expectReadings({
+        {"fifteen thousand", "15.000", number(15000)},
+        {"this year", "2.026", number(2026)},
+        {"the form's limit", "29.999", number(29999)},
+        {"pasted", "1.234", number(1234)},
+        {"three digits before", "100.000", kOutOfRange},
+        {"signed and spaced", "  +1.000 ", number(1000)},
+        {"negative", "-1.000", number(-1000)},
+        {"two groups", "1.000.000", kOutOfRange},
+        {"the lowest, grouped", "-32.768", number(-32768)},
+        {"one above, grouped", "32.768", kOutOfRange},
+        {"a group of two digits is a fraction", "2.50", number(2)},
+        {"the first box's cut", "15.00", number(15)},
+        {"a group of four digits is a fraction", "1.2345", number(1)},
+        {"a leading zero is a fraction", "0.500", number(0)},
+        {"four digits before a group", "1000.000", number(1000)},
+        {"a short second group", "1.000.00", kNotANumber},
+        {"a point at the end", "1.000.", kNotANumber},
+        {"a space between groups", "15 000", kNotANumber},
+        {"a comma between groups", "15,000", kNotANumber},
+    });
+}
+
 TEST(ReadNumber, OutsideTheSixteenBitRange) {
     expectReadings({
         {"one above", "32768", kOutOfRange},
