@@ -18,6 +18,7 @@
 #   make test-debian13  'make test' again on a fresh minimal Debian 13, in a chroot (as root)
 #   make web          the form as a web page, in dist/web
 #   make web-screenshot  writes docs/screenshot-web.png and -phone.png, drawn by headless Chromium
+#   make web-print-picture  writes docs/worksheet-print-page-1.png and -2.png, the page's print
 #   make web-serve    serves dist/web on http://127.0.0.1:8000/ for trying the page
 #   make web-test     the layers' tests as WebAssembly under node, and the page in three engines
 #   make release      every download of this version, its source and SHA256SUMS, in dist/release
@@ -43,7 +44,7 @@ CONFIGURE_WINDOWS = cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/
     -DBUILD_TESTING=ON -DARITHMITIKA_DIST=$(abspath $(DIST)) $(CMAKE_FLAGS)
 
 .PHONY: run test build screenshot worksheet-picture bench install package e2e sanitize fuzz lint windows windows-screenshot \
-    windows-test test-debian13 web web-screenshot web-serve web-test release release-check clean
+    windows-test test-debian13 web web-screenshot web-print-picture web-serve web-test release release-check clean
 
 run:
 	@tools/setup-debian.sh build window
@@ -192,6 +193,12 @@ web:
 	@tools/setup-debian.sh build web
 	$(CONFIGURE_WEB)
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_dist
+
+# The two pages a teacher gets when she prints the page, as Chromium prints them on A4.
+web-print-picture: web
+	@tools/setup-debian.sh browser
+	mkdir -p docs
+	/usr/bin/python3 tools/web_print_picture.py $(DIST)/web docs/worksheet-print-page
 
 # The page from this computer, as a school's web server would serve it (any static server will).
 web-serve: web

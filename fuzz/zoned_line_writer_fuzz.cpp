@@ -1,11 +1,13 @@
-// The zoned line writer on arbitrary statements of arbitrary bytes. After every statement the
-// column count equals the bytes written since the last line end; only end-of-line separators
+// The zoned line writer on arbitrary statements of arbitrary bytes, encoded for the file as the
+// worksheet is. After every statement the column count equals the bytes written since the last
+// line end; only end-of-line separators
 // write CR LF, and no other CR or LF reaches the file; the replaced count equals the "?" written
 // that were not in the items.
 //
 // Input: a run of elements, each a control byte (separator in its low bits, "statement ends
 // here" in its top bit), a length byte, and that many bytes of item text.
 
+#include "worksheet/windows1253.h"
 #include "worksheet/zoned_line_writer.h"
 
 #include <algorithm>
@@ -29,7 +31,8 @@ void check(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using worksheet::Separator;
     worksheet::StringSink sink;
-    worksheet::ZonedLineWriter out(sink);
+    worksheet::Windows1253Sink encoded(sink);
+    worksheet::ZonedLineWriter out(encoded);
 
     std::deque<std::string> texts; // stays in place while the elements view it
     std::vector<worksheet::Element> statement;
@@ -76,6 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     check(count("\r\n") == lineEnds);
     check(count("\r") == lineEnds && count("\n") == lineEnds);
-    check(out.replacedCount() == count("?") - questionMarksGiven);
+    check(out.replacedCount() + encoded.replacedCount() == count("?") - questionMarksGiven);
     return 0;
 }

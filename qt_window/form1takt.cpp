@@ -139,7 +139,7 @@ QWidget* makeControl(const ControlDesign& design, QWidget* parent) {
 } // namespace
 
 Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidget* parent)
-    : QWidget(parent), m_worksheetFolders(std::move(worksheetFolders)), m_sheet(*this) {
+    : QWidget(parent), m_worksheetDestination(std::move(worksheetFolders)), m_sheet(*this) {
     setObjectName(qt(kForm.name));
     setWindowTitle(qt(kForm.caption));
     setFixedSize(pixelRect({0, 0, kForm.clientWidth, kForm.clientHeight}).size());
@@ -220,7 +220,7 @@ void Form1takt::connectControls() {
         if (design.command) {
             connect(
                 static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this,
-                [this, command = *design.command] { m_sheet.run(command, m_worksheetFolders); });
+                [this, command = *design.command] { m_sheet.run(command, m_worksheetDestination); });
         }
     }
 }

@@ -44,7 +44,7 @@ private:
     void showCommand1Look(const sheet::ButtonLook& look) override;
     void showMessage(const sheet::Message& message) override;
 
-    std::vector<sheet::WorksheetFolder> m_worksheetFolders;
+    sheet::FolderDestination m_worksheetDestination;
     sheet::ExerciseSheet m_sheet;
     std::vector<QWidget*> m_controls; // one per row of the design, in its order
     std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};

@@ -5,11 +5,8 @@
 #include "sheet/messages.h"
 #include "sheet/number_text.h"
 #include "sheet/precomposed.h"
-#include "worksheet/byte_sink.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -61,7 +58,7 @@ void ExerciseSheet::setText(BoxId id, std::string_view text) {
     box(id) = std::move(composed);
 }
 
-void ExerciseSheet::run(Command command, std::span<const WorksheetFolder> folders) {
+void ExerciseSheet::run(Command command, WorksheetDestination& worksheetDestination) {
     switch (command) {
     case Command::ConvertToOrdinals:
         convertToOrdinals();
@@ -73,7 +70,7 @@ void ExerciseSheet::run(Command command, std::span<const WorksheetFolder> folder
         eraseAll();
         return;
     case Command::WriteWorksheet:
-        writeWorksheet(folders);
+        writeWorksheet(worksheetDestination);
         return;
     }
 }
@@ -189,40 +186,12 @@ std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
     return rows;
 }
 
-void ExerciseSheet::writeWorksheet(std::span<const WorksheetFolder> folders) {
-    const std::vector<worksheet::WorksheetRow> rows = worksheetRows();
-    std::vector<FolderNotUsed> failed;
-    for (const WorksheetFolder& folder : folders) {
-        if (folder.path.empty()) { // a place the platform could not find: nothing to try
-            failed.push_back({folder, {}});
-            continue;
-        }
-        std::error_code notMade;
-        if (folder.kind == WorksheetFolder::Kind::Documents &&
-            !std::filesystem::exists(folder.path, notMade)) {
-            std::filesystem::create_directory(folder.path, notMade);
-        }
-        if (notMade) {
-            failed.push_back({folder, notMade});
-            continue;
-        }
-        const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folder.path);
-        if (outcome.saved()) {
-            m_view.showMessage(worksheetSaved(
-                outcome, folder.kind == WorksheetFolder::Kind::Program, failed, unansweredRows()));
-            return;
-        }
-        failed.push_back({folder, outcome.error});
-    }
-    m_view.showMessage(worksheetNotSaved(failed));
+void ExerciseSheet::writeWorksheet(WorksheetDestination& destination) {
+    m_view.showMessage(destination.put(worksheetRows(), unansweredRows()));
 }
 
-std::string ExerciseSheet::downloadWorksheet() {
-    worksheet::StringSink bytes;
-    worksheet::ZonedLineWriter out(bytes);
-    worksheet::printWorksheet(worksheetRows(), out);
-    m_view.showMessage(worksheetDownloaded(out.replacedCount(), unansweredRows()));
-    return bytes.bytes();
+worksheet::PrintedWorksheet ExerciseSheet::printedWorksheet(worksheet::PrintArea area) const {
+    return worksheet::printedWorksheet(worksheetRows(), area);
 }
 
 void ExerciseSheet::mouseMovedOverSurface() {

@@ -9,7 +9,8 @@
 
 #include "sheet/messages.h"
 #include "sheet/sheet_view.h"
-#include "sheet/worksheet_folders.h"
+#include "sheet/worksheet_destination.h"
+#include "worksheet/printed_worksheet.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <array>
@@ -59,9 +60,8 @@ public:
     // code page holds precomposed (see precomposed.h), whichever window it came from.
     void setText(BoxId id, std::string_view text);
 
-    // A click on a button: its command. The worksheet goes into the first of the folders that
-    // takes it.
-    void run(Command command, std::span<const WorksheetFolder> folders);
+    // A click on a button: its command. The worksheet goes to the front-end's destination.
+    void run(Command command, WorksheetDestination& worksheetDestination);
 
     // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
     void convertToOrdinals();
@@ -69,13 +69,13 @@ public:
     void convertToCardinals();
     // Click on Command3: all 21 boxes emptied, number boxes first, then ordinal, then cardinal.
     void eraseAll();
-    // Click on Command4: the worksheet of the rows as they stand, as numbers.txt in the first
-    // of the folders that can be written (see worksheetFolders), then a message saying where.
-    void writeWorksheet(std::span<const WorksheetFolder> folders);
-    // Click on Command4 where the worksheet is not written into a folder but handed to the
-    // browser as a download: the bytes numbers.txt would hold, after the message saying where
-    // the browser puts them.
-    std::string downloadWorksheet();
+    // Click on Command4: the worksheet of the rows as they stand, put where the front-end
+    // says, then the message saying where.
+    void writeWorksheet(WorksheetDestination& destination);
+
+    // The worksheet of the rows as they stand, laid out on paper of that printable area: the
+    // pupils' page and the answer key on a page of its own.
+    worksheet::PrintedWorksheet printedWorksheet(worksheet::PrintArea area) const;
 
     // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
     // the signs and punctuation from "!" to "/", and control characters (Backspace, the

@@ -94,6 +94,11 @@ std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
     return text;
 }
 
+// The page prints as the worksheet itself (see printed_worksheet.h).
+constexpr std::string_view kPrintThePage =
+    "Για να το τυπώσετε αμέσως, τυπώστε αυτή τη σελίδα (Ctrl+P ή από το μενού του "
+    "φυλλομετρητή): βγαίνει το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
+
 // The worksheet is ready as the file named so, and how to open it on this desktop.
 std::string readyText(const std::string& file, Desktop desktop) {
     std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
@@ -108,7 +113,7 @@ std::string readyText(const std::string& file, Desktop desktop) {
     } else if (desktop == Desktop::Web) {
         text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
                 "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
-                std::string(kLibreOffice);
+                std::string(kLibreOffice) + "\n\n" + std::string(kPrintThePage);
     }
     return text;
 }

@@ -34,8 +34,7 @@ int main(int argc, char* argv[]) {
     sheet::ExerciseSheet sheet(view);
     sheet.convertToOrdinals();
     sheet.convertToCardinals();
-    const std::vector<sheet::WorksheetFolder> folder{
-        {argv[1], sheet::WorksheetFolder::Kind::Program}};
+    sheet::FolderDestination folder({{argv[1], sheet::WorksheetFolder::Kind::Program}});
     sheet.writeWorksheet(folder);
     if (view.last.kind != sheet::Message::Kind::Plain) {
         std::fprintf(stderr, "%s\n", view.last.text.c_str());

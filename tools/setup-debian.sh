@@ -13,8 +13,8 @@
 # NSIS for the installer), wine (Wine, and the font it draws the window with), chroot
 # (debootstrap and git, to try the project on another Debian release), web (emscripten and
 # node, for WebAssembly, and Python for the page's picture), browser (Chromium, WebKitGTK and
-# Firefox, the first two's drivers, Selenium, an X server for WebKit, and the face the form is measured with, to
-# use the page as a teacher would),
+# Firefox, the first two's drivers, Selenium, an X server for WebKit, the face the form is
+# measured with, and poppler to read the page's print back, to use the page as a teacher would),
 # release (git, for the source archive), compare (diffoscope, to say where two builds of a
 # release differ), npm (to install the browser tests' pinned tools from npm, unless node
 # brought its own npm).
@@ -36,7 +36,7 @@ for group in "$@"; do
     wine) packages="$packages wine wine64 fonts-liberation2" ;;
     chroot) packages="$packages debootstrap git" ;;
     web) packages="$packages emscripten nodejs python3" ;;
-    browser) packages="$packages chromium chromium-driver python3-selenium fonts-liberation2 webkit2gtk-driver firefox-esr xvfb xauth" ;;
+    browser) packages="$packages chromium chromium-driver python3-selenium fonts-liberation2 webkit2gtk-driver firefox-esr xvfb xauth poppler-utils" ;;
     release) packages="$packages git" ;;
     npm) command -v npm >/dev/null 2>&1 || packages="$packages npm" ;; # node may bring its own
     compare) packages="$packages diffoscope" ;;

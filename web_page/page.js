@@ -42,6 +42,17 @@
                 showNextMessage();
             }
         },
+        // The worksheet as the page prints it: each page's text, at the size the sheet chose.
+        showPrint(fontPoints, linePoints, pages) {
+            const worksheet = byId('worksheet');
+            worksheet.style.setProperty('--print-size', fontPoints + 'pt');
+            worksheet.style.setProperty('--print-line', linePoints + 'pt');
+            worksheet.replaceChildren(...pages.split('\f').slice(0, -1).map((text) => {
+                const page = document.createElement('pre');
+                page.textContent = text;
+                return page;
+            }));
+        },
         // The worksheet's bytes, exactly as the sheet wrote them, as a download.
         download(name, bytes) {
             const file = new Blob([bytes], { type: 'text/plain; charset=windows-1253' });

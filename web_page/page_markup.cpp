@@ -6,13 +6,16 @@
 // The page template's @CAPTION@ becomes the window's caption and its @FORM@ the form's markup:
 // every control of the design, in its focus order, with its designer name as its id, its
 // caption, accessible name and tool tip, and the sheet's starting state (the sample numbers,
-// strRoman disabled). The style sheet's rules for any control are followed by the design's
-// places, sizes, colours and fonts, one rule a control. PICTURE is the erase button's picture.
+// strRoman disabled); its @WORKSHEET@ the worksheet of that state as the page prints it. The
+// style sheet's rules for any control are followed by the design's places, sizes, colours and
+// fonts, one rule a control, and the printed worksheet's face, size and margins. PICTURE is the
+// erase button's picture.
 
 #include "form/design.h"
 #include "form/scaling.h"
 #include "sheet/exercise_sheet.h"
 #include "web_page/css.h"
+#include "worksheet/printed_worksheet.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -135,6 +138,40 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
                                  : lines(control.caption);
     return "<button" + id + " type=\"button\"" + look + named + (first ? " autofocus>" : ">") +
            face + "</button>";
+}
+
+// The worksheet of the sheet at start, as the page prints it: a page of text each. (The parser
+// drops a line feed right after <pre>, so one more keeps the page's first, empty, line.)
+std::string worksheetMarkup() {
+    NoView noView;
+    const sheet::ExerciseSheet start(noView);
+    std::string markup = "<div id=\"worksheet\">";
+    for (const std::vector<std::string>& page :
+         start.printedWorksheet(worksheet::kEitherPaper).pages) {
+        markup += "<pre>\n";
+        for (const std::string& line : page) {
+            markup += escaped(line) + "\n";
+        }
+        markup += "</pre>";
+    }
+    return markup + "</div>";
+}
+
+// The printed worksheet: its faces, and its margins on every side. The page sets no margin of
+// its own on the sheet, so that a browser prints no address or date in the margins, and keeps
+// the worksheet inside them itself.
+std::string printRules() {
+    NoView noView;
+    const worksheet::PrintedWorksheet start =
+        sheet::ExerciseSheet(noView).printedWorksheet(worksheet::kEitherPaper);
+    std::string faces;
+    for (const std::string_view face : worksheet::kPrintFaces) {
+        faces += "\"" + std::string(face) + "\", ";
+    }
+    return "\n/* The worksheet on paper. */\n@page { margin: 0; }\n#worksheet { --print-size: " +
+           pt(start.fontPoints) + "; --print-line: " + pt(start.linePoints) +
+           "; }\n#worksheet > pre { padding: " + pt(worksheet::kPrintMargin) +
+           "; font-family: " + faces + "monospace; }\n";
 }
 
 // The controls in the design's order: a control's place among the form's children is its row
@@ -304,9 +341,10 @@ int main(int argc, char** argv) {
         std::string page = read(argv[1]);
         page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
         page = replaced(page, "@FORM@", formMarkup(argv[3]));
+        page = replaced(page, "@WORKSHEET@", worksheetMarkup());
         write(argv[4], page);
         write(argv[5], replaced(read(argv[2]), "@SMALL_SCREEN@", smallScreen()) + designRules() +
-                           smallScreenRules());
+                           smallScreenRules() + printRules());
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "page_markup: %s\n", failure.what());
         return 1;

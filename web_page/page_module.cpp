@@ -5,8 +5,10 @@
 //
 // Plain exported functions and a few imported ones, rather than a binding library: the module
 // stays small, and the page is ready soon after it is shown. The worksheet command is the one
-// the desktops run, but hands its bytes to the page rather than to a folder: the module then
-// holds no file system.
+// the desktops run, but hands its bytes to the page to download rather than to a folder: the
+// module then holds no file system. The page also holds the worksheet laid out on paper, which
+// is what it prints: after every change to the boxes it gets the worksheet as they now stand,
+// so that a print is current whether or not the browser tells the page it is printing.
 
 #include "form/design.h"
 #include "sheet/exercise_sheet.h"
@@ -18,6 +20,7 @@
 #include <emscripten/emscripten.h>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the sheet reports, handed to the page's view object (Module.view); a control is named by
 // its row of the design, which is also its place among the form's elements.
@@ -32,6 +35,8 @@ EM_JS(void, viewShowMessage, (bool warning, const char* text),
       { Module.view.showMessage(warning, UTF8ToString(text)); });
 EM_JS(void, viewDownload, (const char* name, const char* bytes, std::size_t size),
       { Module.view.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
+EM_JS(void, viewShowPrint, (double fontPoints, double linePoints, const char* pages),
+      { Module.view.showPrint(fontPoints, linePoints, UTF8ToString(pages)); });
 // NOLINTEND
 
 namespace web_page {
@@ -58,6 +63,34 @@ public:
 
 PageView view;
 sheet::ExerciseSheet exerciseSheet(view);
+// The worksheet's bytes, handed to the page to download.
+class PageDownload final : public sheet::DownloadDestination {
+    void download(std::string_view bytes) override {
+        viewDownload(std::string(worksheet::kWorksheetFileName).c_str(), bytes.data(),
+                     bytes.size());
+    }
+};
+
+PageDownload download;
+
+// The printed pages as one text for the page: lines end in a line feed, pages in a form feed.
+std::string printPages(const worksheet::PrintedWorksheet& printed) {
+    std::string text;
+    for (const std::vector<std::string>& page : printed.pages) {
+        for (const std::string& line : page) {
+            text += line + '\n';
+        }
+        text += '\f';
+    }
+    return text;
+}
+
+// The worksheet of the boxes as they stand, as the page prints it.
+void showPrint() {
+    const worksheet::PrintedWorksheet printed =
+        exerciseSheet.printedWorksheet(worksheet::kEitherPaper);
+    viewShowPrint(printed.fontPoints, printed.linePoints, printPages(printed).c_str());
+}
 
 // The design's row of a control the page names, if there is one.
 const form::ControlDesign* design(std::size_t row) {
@@ -75,32 +108,17 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void pageEdit(std::size_t row, const char* text) {
     if (const form::ControlDesign* control = web_page::design(row); control && control->box) {
         web_page::exerciseSheet.setText(*control->box, text);
+        web_page::showPrint();
     }
 }
 
 // A click on a button: the command its design names. The worksheet is handed to the page to
-// download, after the message that says where the browser puts it.
+// download.
 EMSCRIPTEN_KEEPALIVE void pageClick(std::size_t row) {
     const form::ControlDesign* control = web_page::design(row);
-    if (control == nullptr || !control->command) {
-        return;
-    }
-    switch (*control->command) {
-    case sheet::Command::ConvertToOrdinals:
-        web_page::exerciseSheet.convertToOrdinals();
-        break;
-    case sheet::Command::ConvertToCardinals:
-        web_page::exerciseSheet.convertToCardinals();
-        break;
-    case sheet::Command::EraseAll:
-        web_page::exerciseSheet.eraseAll();
-        break;
-    case sheet::Command::WriteWorksheet: {
-        const std::string bytes = web_page::exerciseSheet.downloadWorksheet();
-        viewDownload(std::string(worksheet::kWorksheetFileName).c_str(), bytes.data(),
-                     bytes.size());
-        break;
-    }
+    if (control != nullptr && control->command) {
+        web_page::exerciseSheet.run(*control->command, web_page::download);
+        web_page::showPrint();
     }
 }
 

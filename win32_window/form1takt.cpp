@@ -151,7 +151,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
                      MessageBoxFunction messageBox)
-    : m_worksheetFolders(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
+    : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
       m_sheet(*this), m_command1Look(m_sheet.command1Look()),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
@@ -491,7 +491,7 @@ void Form1takt::onCommand(HWND control, int notification) {
         m_sheet.setText(*design->box, narrow(currentText(control)));
     }
     if (design->command && notification == BN_CLICKED) {
-        m_sheet.run(*design->command, m_worksheetFolders);
+        m_sheet.run(*design->command, m_worksheetDestination);
     }
 }
 

@@ -80,7 +80,7 @@ private:
 
     HWND box(sheet::BoxId id) const;
 
-    std::vector<sheet::WorksheetFolder> m_worksheetFolders;
+    sheet::FolderDestination m_worksheetDestination;
     MessageBoxFunction m_messageBox;
     sheet::ExerciseSheet m_sheet;
     sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so

@@ -1,6 +1,9 @@
 #include "worksheet/windows1253.h"
 
+#include "worksheet/utf8.h"
+
 #include <algorithm>
+#include <string>
 
 namespace worksheet {
 
@@ -18,6 +21,25 @@ std::optional<unsigned char> windows1253Byte(char32_t character) {
         return std::nullopt;
     }
     return static_cast<unsigned char>(0x80 + (found - kWindows1253UpperHalf.begin()));
+}
+
+void Windows1253Sink::write(std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    while (!text.empty()) {
+        const Utf8Character character = decodeUtf8(text);
+        text.remove_prefix(character.length);
+        std::optional<unsigned char> byte;
+        if (character.valid) {
+            byte = windows1253Byte(character.codePoint);
+        }
+        if (!byte) {
+            byte = '?';
+            ++m_replaced;
+        }
+        bytes += static_cast<char>(*byte);
+    }
+    m_bytes.write(bytes);
 }
 
 } // namespace worksheet

@@ -5,8 +5,12 @@
 // tonos and dialytika, and typographic signs such as "€", "®", quotes and dashes. Some bytes of
 // the upper half are not assigned to any character.
 
+#include "worksheet/byte_sink.h"
+
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string_view>
 
 namespace worksheet {
 
@@ -40,5 +44,21 @@ inline constexpr std::array<char16_t, 128> kWindows1253UpperHalf{
 
 // The byte of a character in Windows-1253, or nothing if the code page has no such character.
 std::optional<unsigned char> windows1253Byte(char32_t character);
+
+// Passes UTF-8 text on to another sink in Windows-1253, one byte a character. A character the
+// code page lacks, or a malformed piece of UTF-8, is written as one "?" and counted. Each write
+// must hold whole characters, as the zoned line writer's statements do.
+class Windows1253Sink final : public ByteSink {
+public:
+    explicit Windows1253Sink(ByteSink& bytes) : m_bytes(bytes) {}
+
+    void write(std::string_view text) override;
+    // How many characters were written as "?".
+    std::size_t replacedCount() const { return m_replaced; }
+
+private:
+    ByteSink& m_bytes;
+    std::size_t m_replaced = 0;
+};
 
 } // namespace worksheet

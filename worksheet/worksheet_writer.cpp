@@ -1,6 +1,7 @@
 #include "worksheet/worksheet_writer.h"
 
 #include "worksheet/replacing_file.h"
+#include "worksheet/windows1253.h"
 
 #include <string>
 
@@ -43,8 +44,9 @@ std::string underscores(std::size_t count) {
 
 } // namespace
 
-void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
+WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
     using enum Separator;
+    WorksheetParts parts{};
     const std::string margin = spaces(kMargin);
     const std::string titleIndent = spaces(kTitleIndent);
     const std::string blank = underscores(kBlank);
@@ -89,6 +91,7 @@ void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
         }
     }
     out.print({{spaces(kExercisesBrand), Comma}, {kBrand, EndOfLine}});
+    parts.answerKey = out.lineEnds();
     out.print({EndOfLine});
     out.print({{underscores(kRule), EndOfLine}});
     out.print({EndOfLine});
@@ -97,6 +100,7 @@ void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
     // The answer key: "ordinal words number_cardinal words" for each row.
     out.print({{margin, Semicolon}, {kKeyHeading, EndOfLine}});
     out.print({EndOfLine});
+    parts.answers = out.lineEnds();
     for (const WorksheetRow& row : rows) {
         out.print({{margin, Semicolon},
                    {row.ordinal, Semicolon},
@@ -105,16 +109,27 @@ void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
                    {row.cardinal, EndOfLine}});
     }
     out.print({{spaces(kKeyBrand), Comma}, {kBrand, EndOfLine}});
+    parts.lines = out.lineEnds();
+    return parts;
+}
+
+WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows) {
+    StringSink bytes;
+    Windows1253Sink encoded(bytes);
+    ZonedLineWriter out(encoded);
+    printWorksheet(rows, out);
+    return {bytes.bytes(), out.replacedCount() + encoded.replacedCount()};
 }
 
 SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder) {
     SaveOutcome outcome{folder / kWorksheetFileName, {}};
     try {
         ReplacingFile file(outcome.file);
-        ZonedLineWriter out(file);
+        Windows1253Sink encoded(file);
+        ZonedLineWriter out(encoded);
         printWorksheet(rows, out);
         file.commit();
-        outcome.replacedCharacters = out.replacedCount();
+        outcome.replacedCharacters = out.replacedCount() + encoded.replacedCount();
     } catch (const std::system_error& failure) {
         outcome.error = failure.code();
     }

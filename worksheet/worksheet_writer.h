@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -28,8 +29,24 @@ struct WorksheetRow {
 // The name of the worksheet file, in whatever folder it is written to.
 inline constexpr std::string_view kWorksheetFileName = "numbers.txt";
 
-// Prints the whole worksheet through out.
-void printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
+// Where the worksheet's parts stand, in lines counted from 0. The pupils' part runs from the
+// first line to the brand under the exercises; the answer key follows it, from the rule on, with
+// one answer line a row from `answers`, and ends with the brand under it.
+struct WorksheetParts {
+    std::size_t answerKey; // the first line after the brand under the exercises
+    std::size_t answers;   // the first row's answer line
+    std::size_t lines;     // every line of the worksheet
+};
+
+// Prints the whole worksheet through out, as text; where its lines stand.
+WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
+
+// The worksheet as the bytes of numbers.txt, in Windows-1253.
+struct WorksheetBytes {
+    std::string bytes;
+    std::size_t replacedCharacters = 0; // characters written as "?"
+};
+WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows);
 
 struct SaveOutcome {
     std::filesystem::path file;         // the worksheet written, or the one that could not be

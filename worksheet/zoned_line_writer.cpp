@@ -1,9 +1,7 @@
 #include "worksheet/zoned_line_writer.h"
 
 #include "worksheet/utf8.h"
-#include "worksheet/windows1253.h"
 
-#include <optional>
 #include <string>
 
 namespace worksheet {
@@ -19,7 +17,7 @@ constexpr bool isControl(char32_t character) {
 void ZonedLineWriter::print(std::span<const Element> statement) {
     std::string bytes;
     for (const Element& element : statement) {
-        appendEncoded(element.text, bytes);
+        appendText(element.text, bytes);
         switch (element.separator) {
         case Separator::Semicolon:
             break;
@@ -34,26 +32,23 @@ void ZonedLineWriter::print(std::span<const Element> statement) {
         case Separator::EndOfLine:
             bytes += "\r\n";
             m_column = 0;
+            ++m_lineEnds;
             break;
         }
     }
     m_sink.write(bytes);
 }
 
-void ZonedLineWriter::appendEncoded(std::string_view utf8, std::string& out) {
+void ZonedLineWriter::appendText(std::string_view utf8, std::string& out) {
     while (!utf8.empty()) {
         const Utf8Character character = decodeUtf8(utf8);
-        utf8.remove_prefix(character.length);
-
-        std::optional<unsigned char> byte;
         if (character.valid && !isControl(character.codePoint)) {
-            byte = windows1253Byte(character.codePoint);
-        }
-        if (!byte) {
-            byte = '?';
+            out += utf8.substr(0, character.length);
+        } else {
+            out += '?';
             ++m_replaced;
         }
-        out += static_cast<char>(*byte);
+        utf8.remove_prefix(character.length);
         ++m_column;
     }
 }

@@ -7,11 +7,11 @@
 // 14-column print zone (comma), or on a new line (end of line). A statement that ends in a
 // semicolon or comma leaves the line open for the next statement to continue.
 //
-// Text is given as UTF-8 and written in Windows-1253, one byte per character, with CR LF line
-// ends and no byte-order mark, so the column count is also the byte count of the line. What
-// cannot be written as one byte of a line is written as one "?" and counted: a character the
-// code page lacks, a malformed UTF-8 sequence, and a control character (a line break pasted
-// into an item would otherwise break the worksheet's lines).
+// Text is given and written as UTF-8, with CR LF line ends; columns are counted in characters.
+// What cannot be one character of a line is written as one "?" and counted: a malformed UTF-8
+// sequence, and a control character (a line break pasted into an item would otherwise break
+// the worksheet's lines). The writer lays text out only: where the text becomes a file's
+// bytes, a Windows1253Sink encodes it.
 
 #include "worksheet/byte_sink.h"
 
@@ -51,14 +51,17 @@ public:
 
     // Characters written since the last line end.
     std::size_t column() const { return m_column; }
+    // Line ends written so far: the number of the line being written, counted from 0.
+    std::size_t lineEnds() const { return m_lineEnds; }
     // How many characters were written as "?" because they could not be written as themselves.
     std::size_t replacedCount() const { return m_replaced; }
 
 private:
-    void appendEncoded(std::string_view utf8, std::string& out);
+    void appendText(std::string_view utf8, std::string& out);
 
     ByteSink& m_sink;
     std::size_t m_column = 0;
+    std::size_t m_lineEnds = 0;
     std::size_t m_replaced = 0;
 };
 

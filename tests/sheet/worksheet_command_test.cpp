@@ -3,7 +3,6 @@
 #include "sheet/messages.h"
 #include "support/child_process.h"
 #include "support/temporary_folder.h"
-#include "worksheet/byte_sink.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <filesystem>
@@ -38,7 +37,9 @@ const std::string kOpenFromBrowser =
     "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, αν ρωτήσει "
     "για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». Στο LibreOffice ανοίξτε το με τύπο "
     "αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», "
-    "για να φανούν σωστά τα ελληνικά.";
+    "για να φανούν σωστά τα ελληνικά.\n\nΓια να το τυπώσετε αμέσως, τυπώστε αυτή τη σελίδα "
+    "(Ctrl+P ή από το μενού του φυλλομετρητή): βγαίνει το φύλλο εργασίας, με τις λύσεις σε "
+    "δική τους σελίδα.";
 // The message as this platform's program shows it.
 const std::string kReady = kReadyText + (thisDesktop() == Desktop::Linux ? kOpenOnLinux
                                          : thisDesktop() == Desktop::Web ? kOpenFromBrowser
@@ -49,16 +50,24 @@ std::string utf8(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
+// A download's bytes, kept as a browser would save them.
+class KeptDownload final : public DownloadDestination {
+public:
+    std::string bytes;
+
+private:
+    void download(std::string_view downloaded) override { bytes = downloaded; }
+};
+
 class WorksheetCommandTest : public ::testing::Test {
 protected:
     // The program's folder first (none: the platform could not find it), then the documents
     // and the home.
     void write() { write(programFolder); }
     void write(const std::filesystem::path& program) {
-        const std::vector<WorksheetFolder> folders{
-            {program, WorksheetFolder::Kind::Program},
-            {documentsFolder, WorksheetFolder::Kind::Documents},
-            {homeFolder, WorksheetFolder::Kind::Home}};
+        FolderDestination folders({{program, WorksheetFolder::Kind::Program},
+                                   {documentsFolder, WorksheetFolder::Kind::Documents},
+                                   {homeFolder, WorksheetFolder::Kind::Home}});
         sheet.writeWorksheet(folders);
     }
     const Message& onlyMessage() const {
@@ -98,8 +107,10 @@ TEST_F(WorksheetCommandTest, ADownloadHasTheWorksheetsBytesAndSaysWhereTheBrowse
     sheet.convertToOrdinals();
     sheet.convertToCardinals();
 
-    EXPECT_EQ(sheet.downloadWorksheet(), readBytes(std::filesystem::path(ARITHMITIKA_TEST_DATA) /
-                                                   "sample_numbers_converted.txt"));
+    KeptDownload download;
+    sheet.writeWorksheet(download);
+    EXPECT_EQ(download.bytes, readBytes(std::filesystem::path(ARITHMITIKA_TEST_DATA) /
+                                        "sample_numbers_converted.txt"));
     EXPECT_TRUE(std::filesystem::is_empty(programFolder));
     EXPECT_EQ(onlyMessage().text, kReadyText + kOpenFromBrowser);
 }
@@ -222,11 +233,9 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
         for (std::size_t r = 0; r < kRowCount; ++r) {
             rows.push_back({sheet.row(r).number, sheet.row(r).ordinal, sheet.row(r).cardinal});
         }
-        worksheet::StringSink expectedBytes;
-        worksheet::ZonedLineWriter writer(expectedBytes);
-        worksheet::printWorksheet(rows, writer);
-
-        EXPECT_EQ(sheet.downloadWorksheet(), expectedBytes.bytes()) << "the file is as it was";
+        KeptDownload download;
+        sheet.writeWorksheet(download);
+        EXPECT_EQ(download.bytes, worksheet::worksheetBytes(rows).bytes) << "the file as it was";
         ASSERT_EQ(view.messages.size(), 1U);
         const Message& message = view.messages.front();
         std::vector<std::string> listed;
@@ -486,8 +495,8 @@ TEST_F(WorksheetCommandTest, ReplacedCharactersAreCountedInTheMessage) {
             fresh.setText({r, Column::Cardinal}, "β");
         }
         fresh.setText(c.box, c.typed);
-        const std::vector<WorksheetFolder> folders{{programFolder, WorksheetFolder::Kind::Program}};
-        fresh.writeWorksheet(folders);
+        FolderDestination folder({{programFolder, WorksheetFolder::Kind::Program}});
+        fresh.writeWorksheet(folder);
 
         ASSERT_EQ(freshView.messages.size(), 1U);
         EXPECT_EQ(freshView.messages.front().text, kReady + c.note);

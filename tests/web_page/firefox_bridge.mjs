@@ -72,6 +72,9 @@ const commands = {
         await page.mouse.move(box.x + box.width / 2 + x, box.y + box.height / 2 + y);
         return null;
     },
+    // The page printed to PDF on paper of that size (as CSS lengths), base64.
+    pdf: async ({ width, height }) =>
+        Buffer.from(await page.pdf({ width, height })).toString('base64'),
     problems: () => problems.splice(0),
     quit: async () => {
         await browser.close();

@@ -22,6 +22,7 @@ import functools
 import http.server
 import json
 import os
+import re
 import pathlib
 import struct
 import subprocess
@@ -68,6 +69,7 @@ class Chromium:
 
     name = "Chromium (Blink)"
     served = True  # served, with the module held back, and again without its server
+    printed = False  # the print is checked once an engine
     screens = [("a desktop", 1024, 768), ("a phone", 390, 844),
                ("a phone on its side", 844, 390), ("the narrowest phone", 320, 568)]
 
@@ -116,6 +118,13 @@ class Chromium:
         ActionChains(self.driver).move_to_element_with_offset(
             self.driver.find_element(By.ID, name), x, y).perform()
 
+    def print_pdf(self, width, height):
+        """The page printed on paper of that size in centimetres, as a PDF, asking for the
+        browser's header and footer where the page leaves room for them."""
+        return base64.b64decode(self.driver.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": width / 2.54, "paperHeight": height / 2.54,
+            "displayHeaderFooter": True})["data"])
+
 
 class WebKit(Chromium):
     """WebKit, Safari's engine, in WebKitGTK's MiniBrowser on an X server. Its window is never
@@ -149,6 +158,9 @@ class WebKit(Chromium):
 
     def forget_downloads(self):
         pass
+
+    def print_pdf(self, width, height):
+        return None  # WebKitWebDriver has no Print command: what the page holds is compared
 
 
 class FirefoxElement:
@@ -271,6 +283,10 @@ class Firefox(Chromium):
 
     def hover(self, name, x, y):
         self.driver.command("hover", id=name, x=x, y=y)
+
+    def print_pdf(self, width, height):
+        return base64.b64decode(self.driver.command("pdf", width=f"{width}cm",
+                                                    height=f"{height}cm"))
 
 
 ENGINES = [Chromium, WebKit, Firefox]
@@ -420,6 +436,72 @@ def early_use(driver, address, controls, module_gate):
     check(value("intnumber") == "7", f"intnumber kept {value('intnumber')!r}")
 
 
+PAPERS = [("A4", 21.0, 29.7), ("Letter", 21.59, 27.94)]  # portrait, in centimetres
+
+
+def printed_pages(pdf):
+    """The PDF's pages as pdftotext reads them: each page's lines, and its words' places."""
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
+        file.write(pdf)
+        file.flush()
+        text = subprocess.run(["pdftotext", "-layout", file.name, "-"], check=True,
+                              capture_output=True, text=True).stdout
+        boxes = subprocess.run(["pdftotext", "-bbox", file.name, "-"], check=True,
+                               capture_output=True, text=True).stdout
+    words = [(float(x), word) for x, word in re.findall(r'<word xMin="([0-9.]+)"[^>]*>([^<]*)<',
+                                                        boxes.split("</page>")[0])]
+    return [page.splitlines() for page in text.split("\f")[:-1]], words
+
+
+def spaced(lines):
+    """The lines that show anything, their spaces as single spaces: pdftotext guesses how many
+    spaces it sees."""
+    return [" ".join(line.split()) for line in lines if line.strip()]
+
+
+def check_held(driver, pupils, key, what):
+    """The page holds the worksheet of the boxes as they stand, to print: the pupils' lines
+    (the worksheet's up to the brand under the exercises) as its first page, character for
+    character, and the answer key's as its second."""
+    held = driver.execute_script(
+        "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent);")
+    check(held[0] == "\n".join(pupils) + "\n", f"{what}: the page holds another pupils' page")
+    check(" ".join(held[1].split()) == " ".join(" ".join(key).split()),
+          f"{what}: the page holds another answer key")
+
+
+def check_print(engine, pupils, key, what):
+    """Where the driver prints, the page prints as the worksheet it holds: the pupils' lines on
+    the first sheet, each whole; the answer key's on the second, long answers going on over two
+    lines; nothing else (the form, an address or a date); the print zones under each other, at
+    the size the page asks for, 9 points or more."""
+    check_held(engine.driver, pupils, key, what)
+    size = engine.driver.execute_script(  # in points
+        "return parseFloat(getComputedStyle(document.getElementById('worksheet'))"
+        ".getPropertyValue('--print-size'));")
+    for paper, width, height in PAPERS:
+        pdf = engine.print_pdf(width, height)
+        if pdf is None:
+            print(f"{engine.name}: its driver cannot print; the pages the page holds were read")
+            return
+        pages, words = printed_pages(pdf)
+        check(len(pages) == 2, f"{what} on {paper}: {len(pages)} pages")
+        check(spaced(pages[0]) == spaced(pupils), f"{what} on {paper}: the pupils' page reads "
+              f"{spaced(pages[0])}")
+        check(" ".join(spaced(pages[1])) == " ".join(spaced(key)),
+              f"{what} on {paper}: the answer key reads {spaced(pages[1])}")
+        # Columns 12, 29, 43 and 57 of the worksheet: its margin, the task, the heading
+        # ΑΡΙΘΜΟΣ and the brand, one advance of the face apart per column.
+        starts = {word: x for x, word in reversed(words)}
+        margin = starts["ΟΝΟΜΑ:" + "_" * 56]
+        advance = (starts["TRELOVANDIKA®"] - margin) / 45
+        for word, column in (("Κάνε", 29), ("ΑΡΙΘΜΟΣ", 43)):
+            check(abs(starts[word] - margin - (column - 12) * advance) < 0.5,
+                  f"{what} on {paper}: «{word}» is out of its column")
+        check(size >= 9 and abs(advance / 0.6 - size) < 0.1,
+              f"{what} on {paper}: printed at {advance / 0.6:.1f} pt, not {size:.1f}")
+
+
 def use_page(engine, address, controls, expected, axe_script, design_looks):
     """The teacher's scenario. On the first screen big enough for the form, design_looks is
     filled with each control's font size, weight and colours; everywhere else, in every engine,
@@ -526,6 +608,23 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     check(handed == pathlib.Path(expected).read_bytes(), "the worksheet's bytes")
     saved = engine.saved_worksheet()
     check(saved in (None, handed), "the worksheet's bytes as saved")
+
+    # Printed, the page is that worksheet; with 29999, the longest answer goes on over two lines.
+    if not engine.printed:
+        engine.printed = True
+        lines = pathlib.Path(expected).read_bytes().decode("cp1253").split("\r\n")[:-1]
+        pupils, key = lines[:41], lines[41:]
+        check_print(engine, pupils, key, "the sample")
+        first.clear()
+        first.send_keys("29999")
+        pupils[13] = " " * 11 + "_" * 33 + "29999" + "_" * 33
+        key_line = lambda: " " * 11 + value("strRoman") + "29999_" + value("strgreek")
+        key[6] = key_line()  # 1001's answers, until converted again
+        check_held(driver, pupils, key, "29999 typed")
+        element("Command1").click()
+        element("Command2").click()
+        key[6] = key_line()
+        check_print(engine, pupils, key, "29999")
 
     element("Command3").send_keys(Keys.SPACE)  # Space presses the focused button too
     check(all(value(c["name"]) == "" for c in controls if c["kind"] == "box"), "all erased")

@@ -1,3 +1,4 @@
+#include "sample_worksheet.h"
 #include "support/temporary_folder.h"
 #include "worksheet/replacing_file.h"
 #include "worksheet/utf8.h"
@@ -26,37 +27,12 @@ using testing_support::readBytes;
 using testing_support::TemporaryFolder;
 using testing_support::writeBytes;
 
-// The worksheet of the form's sample numbers after both conversions, 55 lines in
-// Windows-1253 with CR LF line ends.
-const std::filesystem::path kSampleFile =
-    std::filesystem::path(ARITHMITIKA_TEST_DATA) / "sample_numbers_converted.txt";
-
-const std::vector<WorksheetRow> kSampleRows{
-    {"1001", "χιλιοστός πρώτος ", "χίλια ένα "},
-    {"156", "εκατοστός πεντηκοστός έκτος ", "εκατό(ν) πενήντα έξι "},
-    {"67", "εξηκοστός έβδομος ", "εξήντα επτά "},
-    {"466", "τετρακοσιοστός εξηκοστός έκτος ", "τετρακόσια εξήντα έξι "},
-    {"78", "εβδομηκοστός όγδοος ", "εβδομήντα οκτώ "},
-    {"23", "εικοστός τρίτος ", "είκοσι τρία "},
-    {"765", "επτακοσιοστός εξηκοστός πέμπτος ", "επτακόσια εξήντα πέντε "},
-};
-
 // Where the rows' lines stand in the worksheet, counted from 0.
 std::size_t numberLine(std::size_t row) {
     return 13 + 4 * row;
 }
 std::size_t keyLine(std::size_t row) {
     return 47 + row;
-}
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(bytes.substr(start, end - start));
-    }
-    EXPECT_EQ(start, bytes.size()) << "the last line must end in CR LF";
-    return lines;
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -94,10 +70,7 @@ std::string sampleWithRows(const std::vector<WorksheetRow>& rows) {
 }
 
 std::string printed(const std::vector<WorksheetRow>& rows) {
-    StringSink sink;
-    ZonedLineWriter out(sink);
-    printWorksheet(rows, out);
-    return sink.bytes();
+    return worksheetBytes(rows).bytes;
 }
 
 TEST(PrintWorksheet, TheSampleNumbersConvertedGiveTheExpectedFileByteForByte) {

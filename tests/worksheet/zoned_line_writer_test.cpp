@@ -1,3 +1,4 @@
+#include "worksheet/windows1253.h"
 #include "worksheet/zoned_line_writer.h"
 
 #include <filesystem>
@@ -12,10 +13,12 @@ namespace {
 
 using enum Separator;
 
+// The writer as the worksheet file uses it: its text encoded in Windows-1253.
 class ZonedLineWriterTest : public ::testing::Test {
 protected:
     StringSink sink;
-    ZonedLineWriter out{sink};
+    Windows1253Sink encoded{sink};
+    ZonedLineWriter out{encoded};
 };
 
 TEST_F(ZonedLineWriterTest, CommaPadsToTheNextZone) {
@@ -66,10 +69,18 @@ TEST_F(ZonedLineWriterTest, BareCommasAndStatementsContinueTheLine) {
     EXPECT_EQ(sink.bytes(), "a" + std::string(13, ' ') + "b" + std::string(13, ' ') + "c\r\n");
 }
 
-TEST_F(ZonedLineWriterTest, GreekIsOneBytePerCharacterAndCountsAsOneColumn) {
-    out.print({{"Αά ®", Comma}, {"x", EndOfLine}});
+// The writer lays out text: a character is one column however many bytes it takes in UTF-8,
+// and becomes one byte where the text is encoded for the file.
+TEST_F(ZonedLineWriterTest, GreekIsOneColumnAndOneByteInTheFile) {
+    StringSink text;
+    ZonedLineWriter laidOut(text);
+    for (ZonedLineWriter* writer : {&laidOut, &out}) {
+        writer->print({{"Αά ®", Comma}, {"x", EndOfLine}});
+        EXPECT_EQ(writer->replacedCount(), 0U);
+    }
+    EXPECT_EQ(text.bytes(), "Αά ®" + std::string(10, ' ') + "x\r\n");
     EXPECT_EQ(sink.bytes(), "\xC1\xDC \xAE" + std::string(10, ' ') + "x\r\n");
-    EXPECT_EQ(out.replacedCount(), 0U);
+    EXPECT_EQ(encoded.replacedCount(), 0U);
 }
 
 TEST_F(ZonedLineWriterTest, WhatCannotBeWrittenBecomesOneQuestionMarkEach) {
@@ -104,13 +115,14 @@ TEST_F(ZonedLineWriterTest, WhatCannotBeWrittenBecomesOneQuestionMarkEach) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         StringSink lineSink;
-        ZonedLineWriter line(lineSink);
+        Windows1253Sink lineEncoded(lineSink);
+        ZonedLineWriter line(lineEncoded);
         line.print({{c.item, Comma}, {"|", EndOfLine}});
         const std::string& bytes = lineSink.bytes();
         EXPECT_EQ(bytes.substr(0, c.written.size()), c.written);
         EXPECT_EQ(bytes.find('|'), 14U) << "the column count must equal the bytes written";
         EXPECT_EQ(bytes.find('\r'), bytes.size() - 2) << "only the line end writes CR LF";
-        EXPECT_EQ(line.replacedCount(), c.replaced);
+        EXPECT_EQ(line.replacedCount() + lineEncoded.replacedCount(), c.replaced);
     }
 }
 

@@ -1,0 +1,131 @@
+#include "sample_worksheet.h"
+#include "support/temporary_folder.h"
+#include "worksheet/printed_worksheet.h"
+#include "worksheet/utf8.h"
+#include "worksheet/windows1253.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace worksheet {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The sample worksheet's lines as text, read back from its file.
+Lines sampleLines() {
+    Lines lines;
+    for (const std::string& bytes : splitLines(testing_support::readBytes(kSampleFile))) {
+        std::string text;
+        for (const char byte : bytes) {
+            const auto code = static_cast<unsigned char>(byte);
+            appendUtf8(code < 0x80 ? code : kWindows1253UpperHalf.at(code - 0x80), text);
+        }
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+Lines slice(const Lines& lines, std::size_t first, std::size_t end) {
+    return {lines.begin() + static_cast<std::ptrdiff_t>(first),
+            lines.begin() + static_cast<std::ptrdiff_t>(end)};
+}
+
+std::size_t characters(const std::string& line) {
+    std::size_t count = 0;
+    for (const char byte : line) {
+        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+const std::string kMargin(11, ' ');
+const std::string kBlank(33, '_');
+
+TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
+    // The file's 55 lines: the pupils' part is lines 1 to 41, ending with the brand under the
+    // exercises; the answer key, from the empty line before the rule, is lines 42 to 55, its
+    // answers lines 48 to 54.
+    const Lines sample = sampleLines();
+    ASSERT_EQ(sample.size(), 55U);
+    const Lines pupils = slice(sample, 0, 41);
+    const Lines key = slice(sample, 41, 55);
+
+    // 29999 in the first row: its number line still fits; its answer line, 135 characters,
+    // goes on after the ordinal words' last space, under its own start.
+    const std::string ordinal = "εικοσακισχιλιοστός εννεακισχιλιοστός εννιακοσιοστός ενενηκοστός "
+                                "ένατος ";
+    const std::string cardinal = "εικοσιεννιά χιλιάδες εννιακόσια ενενήντα εννιά ";
+    std::vector<WorksheetRow> largest = kSampleRows;
+    largest[0] = {"29999", ordinal, cardinal};
+    Lines largestPupils = pupils;
+    largestPupils[13] = kMargin + kBlank + "29999" + kBlank;
+    Lines largestKey = key;
+    largestKey[6] = kMargin + ordinal;
+    largestKey.insert(largestKey.begin() + 7, kMargin + "29999_" + cardinal);
+
+    // A number text of 300 digits: the size goes down to 9 points, no lower, and its lines go
+    // on over as many lines as they take, 95 characters wide: the number line's 377 characters
+    // over five lines, the answer line's 312 over four.
+    const std::string digits(300, '7');
+    std::vector<WorksheetRow> longest = kSampleRows;
+    longest[6] = {digits, "", ""};
+
+    struct Case {
+        std::string name;
+        std::vector<WorksheetRow> rows;
+        PrintArea area;
+        double fontPoints;
+        std::size_t columns;
+        std::vector<Lines> pages; // empty: only the line counts below are known
+        std::vector<std::size_t> lineCounts;
+    };
+    const PrintArea a4{kA4.width - 2 * kPrintMargin, kA4.height - 2 * kPrintMargin};
+    const PrintArea letter{kLetter.width - 2 * kPrintMargin, kLetter.height - 2 * kPrintMargin};
+    // The widest line but an answer is the rule's 93 characters: 523.28 points of A4 hold them
+    // at 9.2 points, 540 of Letter at 9.5.
+    const std::vector<Case> cases{
+        {"the sample on A4", kSampleRows, a4, 9.2, 93, {pupils, key}, {41, 14}},
+        {"the sample on Letter", kSampleRows, letter, 9.5, 93, {pupils, key}, {41, 14}},
+        {"the sample on either", kSampleRows, kEitherPaper, 9.2, 93, {pupils, key}, {41, 14}},
+        {"29999 on A4", largest, a4, 9.2, 93, {largestPupils, largestKey}, {41, 15}},
+        {"29999 on Letter", largest, letter, 9.5, 93, {largestPupils, largestKey}, {41, 15}},
+        {"a very long number on A4", longest, a4, 9.0, 95, {}, {45, 17}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PrintedWorksheet printed = printedWorksheet(c.rows, c.area);
+        EXPECT_DOUBLE_EQ(printed.fontPoints, c.fontPoints);
+        EXPECT_DOUBLE_EQ(printed.linePoints, c.fontPoints * kPrintFont.lineSpacing);
+        EXPECT_EQ(printed.columns, c.columns);
+        EXPECT_EQ(printed.answerKeyPage, 1U);
+        if (!c.pages.empty()) {
+            EXPECT_EQ(printed.pages, c.pages);
+        }
+        ASSERT_EQ(printed.pages.size(), c.lineCounts.size());
+        for (std::size_t p = 0; p < printed.pages.size(); ++p) {
+            EXPECT_EQ(printed.pages[p].size(), c.lineCounts[p]) << "page " << p + 1;
+            EXPECT_LE(static_cast<double>(printed.pages[p].size()) * printed.linePoints,
+                      c.area.height);
+            for (const std::string& line : printed.pages[p]) {
+                EXPECT_LE(characters(line), c.columns) << line;
+            }
+        }
+    }
+
+    // The long number's lines, put back together, are the worksheet's.
+    const PrintedWorksheet printed = printedWorksheet(longest, a4);
+    std::string numberLine;
+    for (std::size_t i = 37; i < 42; ++i) {
+        const std::string& piece = printed.pages[0][i];
+        numberLine += i == 37 ? piece : piece.substr(kMargin.size());
+        EXPECT_TRUE(piece.starts_with(kMargin) && piece[kMargin.size()] != ' ')
+            << "each piece under the line's start: " << piece;
+    }
+    EXPECT_EQ(numberLine, kMargin + kBlank + digits + kBlank);
+}
+
+} // namespace
+} // namespace worksheet

@@ -1,0 +1,110 @@
+#include "worksheet/printed_worksheet.h"
+
+#include "worksheet/byte_sink.h"
+#include "worksheet/utf8.h"
+#include "worksheet/zoned_line_writer.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace worksheet {
+
+namespace {
+
+// Where each character of a UTF-8 line starts, and where the line ends.
+std::vector<std::size_t> characterStarts(std::string_view line) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < line.size(); at += decodeUtf8(line.substr(at)).length) {
+        starts.push_back(at);
+    }
+    starts.push_back(line.size());
+    return starts;
+}
+
+std::size_t characterCount(std::string_view line) {
+    return characterStarts(line).size() - 1;
+}
+
+// The worksheet's lines, without their line ends.
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;
+         text.remove_prefix(end + 2)) {
+        lines.emplace_back(text.substr(0, end));
+    }
+    return lines;
+}
+
+// A line as drawn in lines of at most columns characters: each continuation indented under the
+// line's own start, the line broken after its last space that fits, or where it is full when
+// no space does.
+void appendContinued(std::string_view line, std::size_t columns, std::vector<std::string>& out) {
+    const std::size_t start = std::min(line.find_first_not_of(' '), line.size());
+    const std::string indent(std::min(start, columns / 2), ' ');
+    std::string piece(line);
+    for (;;) {
+        const std::vector<std::size_t> starts = characterStarts(piece);
+        if (starts.size() - 1 <= columns) {
+            out.push_back(std::move(piece));
+            return;
+        }
+        std::size_t cut = starts[columns];
+        for (std::size_t c = columns; c > indent.size() + 1; --c) {
+            if (piece[starts[c - 1]] == ' ') {
+                cut = starts[c];
+                break;
+            }
+        }
+        out.push_back(piece.substr(0, cut));
+        piece = indent + piece.substr(cut);
+    }
+}
+
+// Lines onto pages of at most perPage lines, starting a new page.
+void appendPages(std::span<const std::string> lines, std::size_t perPage,
+                 std::vector<std::vector<std::string>>& pages) {
+    for (std::size_t first = 0; first < lines.size(); first += perPage) {
+        const std::size_t count = std::min(perPage, lines.size() - first);
+        pages.emplace_back(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                           lines.begin() + static_cast<std::ptrdiff_t>(first + count));
+    }
+}
+
+} // namespace
+
+PrintedWorksheet printedWorksheet(std::span<const WorksheetRow> rows, PrintArea area) {
+    StringSink text;
+    ZonedLineWriter out(text);
+    const WorksheetParts parts = printWorksheet(rows, out);
+    const std::vector<std::string> lines = splitLines(text.bytes());
+
+    // The size that fits the widest line other than an answer, in tenths of a point.
+    std::size_t widest = 1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool answer = i >= parts.answers && i < parts.answers + rows.size();
+        if (!answer) {
+            widest = std::max(widest, characterCount(lines[i]));
+        }
+    }
+    const double fitting =
+        std::floor(area.width / (static_cast<double>(widest) * kPrintFont.advance) * 10) / 10;
+    PrintedWorksheet printed{};
+    printed.fontPoints = std::clamp(fitting, kPrintFont.smallest, kPrintFont.largest);
+    printed.linePoints = printed.fontPoints * kPrintFont.lineSpacing;
+    printed.columns = std::max<std::size_t>(
+        1, static_cast<std::size_t>(area.width / (printed.fontPoints * kPrintFont.advance)));
+    const auto perPage =
+        std::max<std::size_t>(1, static_cast<std::size_t>(area.height / printed.linePoints));
+
+    std::vector<std::string> pupils;
+    std::vector<std::string> answerKey;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        appendContinued(lines[i], printed.columns, i < parts.answerKey ? pupils : answerKey);
+    }
+    appendPages(pupils, perPage, printed.pages);
+    printed.answerKeyPage = printed.pages.size();
+    appendPages(answerKey, perPage, printed.pages);
+    return printed;
+}
+
+} // namespace worksheet
