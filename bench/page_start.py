@@ -67,7 +67,7 @@ WATCH = """
 def form_controls(form_table):
     controls = []
     for line in pathlib.Path(form_table).read_text(encoding="utf-8").splitlines():
-        name, kind, left, top, width, height, accessible = line.split("\t")
+        name, kind, left, top, width, height, accessible = line.split("\t")[:7]
         controls.append((name, kind, int(left), int(top), int(width), int(height), accessible))
     return controls
 

@@ -1,8 +1,9 @@
 // Prints the form's table of controls, one control a line, for scripts that find the controls
 // the way the design places them (the end-to-end test clicks them there):
-//   name  kind  left  top  width  height  accessible name
-// with places in pixels at the design's density, fields separated by tabs, and a line break
-// inside a name written as \r or \n.
+//   name  kind  left  top  width  height  accessible name  text colour  background
+// with places in pixels at the design's density, colours as CSS writes them (a label has no
+// background: "none"; where the design says "standard", the standard colour a page paints),
+// fields separated by tabs, and a line break inside a name written as \r or \n.
 
 #include "form/design.h"
 #include "form/scaling.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -35,6 +37,29 @@ std::string escaped(std::string_view text) {
     return result;
 }
 
+std::string rgb(sheet::Rgb colour) {
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
+           std::to_string(colour.blue) + ")";
+}
+
+// The text colour and background the design paints a control in.
+std::pair<std::string, std::string> colours(const form::ControlDesign& control) {
+    const form::StandardColours& standard = form::kStandardColours;
+    switch (control.kind) {
+    case form::ControlKind::TextBox:
+        return {rgb(control.foreground.value_or(standard.boxText)),
+                rgb(control.background.value_or(standard.boxGround))};
+    case form::ControlKind::Label:
+        return {rgb(control.foreground.value_or(form::kLabelText)), "none"};
+    case form::ControlKind::GraphicalButton:
+    case form::ControlKind::PictureButton:
+    case form::ControlKind::StandardButton:
+        break;
+    }
+    return {rgb(control.foreground.value_or(standard.buttonText)),
+            rgb(control.background.value_or(standard.buttonFace))};
+}
+
 } // namespace
 
 int main() {
@@ -42,8 +67,10 @@ int main() {
         const form::PixelRect place = form::toPixels(control.place, form::kDesignDpi);
         const std::string name(control.name);
         const std::string accessible = escaped(form::accessibleName(control));
-        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\n", name.c_str(), kindName(control.kind),
-                    place.left, place.top, place.width, place.height, accessible.c_str());
+        const auto [text, background] = colours(control);
+        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\t%s\t%s\n", name.c_str(),
+                    kindName(control.kind), place.left, place.top, place.width, place.height,
+                    accessible.c_str(), text.c_str(), background.c_str());
     }
     return 0;
 }

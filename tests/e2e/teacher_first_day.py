@@ -96,7 +96,7 @@ class Teacher:
         self.names = {}
         self.order = []
         for line in open(form_table, encoding="utf-8"):
-            name, kind, left, top, width, height, accessible = line.rstrip("\n").split("\t")
+            name, kind, left, top, width, height, accessible = line.rstrip("\n").split("\t")[:7]
             accessible = accessible.replace("\\r", "\r").replace("\\n", "\n")
             self.places[name] = (int(left) + int(width) // 2, int(top) + int(height) // 2)
             self.names[name] = (kind, accessible)
