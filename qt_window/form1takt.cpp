@@ -2,6 +2,8 @@
 
 #include "form/design.h"
 #include "qt_window/face_button.h"
+#include "qt_window/worksheet_printing.h"
+#include "sheet/messages.h"
 
 #include <limits>
 #include <utility>
@@ -15,8 +17,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace qt_window {
 
@@ -153,6 +158,9 @@ Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidg
     buildControls();
     showSheetState();
     connectControls();
+    // Ctrl+P prints the worksheet of the boxes as they stand; the form gains no control for it.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            [this] { printWorksheet(); });
 }
 
 void Form1takt::buildControls() {
@@ -218,9 +226,10 @@ void Form1takt::connectControls() {
                     });
         }
         if (design.command) {
-            connect(
-                static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this,
-                [this, command = *design.command] { m_sheet.run(command, m_worksheetDestination); });
+            connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this,
+                    [this, command = *design.command] {
+                        m_sheet.run(command, m_worksheetDestination);
+                    });
         }
     }
 }
@@ -290,6 +299,25 @@ void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
     QFont font = m_command1->font();
     font.setPointSizeF(look.captionPoints);
     m_command1->setFont(font);
+}
+
+void Form1takt::printWorksheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    constexpr double kMargin = worksheet::kPrintMargin;
+    printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
+    QPrintPreviewDialog preview(&printer, this);
+    bool failed = false;
+    // Asked for the preview's pages, and again for the printer's when the teacher prints.
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &failed](QPrinter* target) { failed = !printWorksheet(*target) || failed; });
+    preview.exec();
+    if (failed) {
+        showMessage(sheet::worksheetNotPrinted());
+    }
+}
+
+bool Form1takt::printWorksheet(QPrinter& printer) const {
+    return paintWorksheet(m_sheet.printedWorksheet(printArea(printer)), printer);
 }
 
 void Form1takt::showMessage(const sheet::Message& message) {

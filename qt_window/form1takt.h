@@ -13,6 +13,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPrinter;
 
 namespace qt_window {
 
@@ -28,6 +29,13 @@ public:
 
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();
+
+    // Ctrl+P: the worksheet of the boxes as they stand in a print preview, from which the
+    // teacher prints it or saves it as a PDF. A printer that fails is reported; nothing else
+    // changes.
+    void printWorksheet();
+    // The worksheet of the boxes as they stand, drawn on that printer; false if it failed.
+    bool printWorksheet(QPrinter& printer) const;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -99,6 +99,10 @@ constexpr std::string_view kPrintThePage =
     "Για να το τυπώσετε αμέσως, τυπώστε αυτή τη σελίδα (Ctrl+P ή από το μενού του "
     "φυλλομετρητή): βγαίνει το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
 
+// The desktops print the worksheet themselves (see printed_worksheet.h).
+constexpr std::string_view kPrintWithCtrlP =
+    "Με Ctrl+P τυπώνετε το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
+
 // The worksheet is ready as the file named so, and how to open it on this desktop.
 std::string readyText(const std::string& file, Desktop desktop) {
     std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
@@ -109,7 +113,7 @@ std::string readyText(const std::string& file, Desktop desktop) {
         "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
         "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
     if (desktop == Desktop::Linux) {
-        text += "\n\n" + std::string(kLibreOffice);
+        text += "\n\n" + std::string(kPrintWithCtrlP) + "\n\n" + std::string(kLibreOffice);
     } else if (desktop == Desktop::Web) {
         text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
                 "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
@@ -201,6 +205,18 @@ Message worksheetDownloaded(std::size_t replacedCharacters,
 
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {
     return {Message::Kind::Warning, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + whyNotWritten(failed)};
+}
+
+Message noPrinter() {
+    return {Message::Kind::Warning,
+            "Το φύλλο εργασίας δεν τυπώθηκε: δεν υπάρχει εγκατεστημένος εκτυπωτής. Προσθέστε "
+            "έναν εκτυπωτή στις ρυθμίσεις του υπολογιστή και πατήστε ξανά Ctrl+P."};
+}
+
+Message worksheetNotPrinted() {
+    return {Message::Kind::Warning,
+            "Το φύλλο εργασίας δεν τυπώθηκε: ο εκτυπωτής δεν το δέχτηκε. Ελέγξτε ότι είναι "
+            "αναμμένος, συνδεδεμένος και έχει χαρτί, και πατήστε ξανά Ctrl+P."};
 }
 
 } // namespace sheet

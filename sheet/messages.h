@@ -64,4 +64,8 @@ Message worksheetDownloaded(std::size_t replacedCharacters,
 // No folder took the worksheet: each file tried, or place not found, with the reason.
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed);
 
+// Printing the worksheet (Ctrl+P) did not work: no printer is installed, or the printer failed.
+Message noPrinter();
+Message worksheetNotPrinted();
+
 } // namespace sheet

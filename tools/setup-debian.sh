@@ -26,7 +26,7 @@ for group in "$@"; do
     case "$group" in
     build) packages="$packages cmake g++ make" ;;
     window) packages="$packages qt6-base-dev fonts-liberation2" ;;
-    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream" ;;
+    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream poppler-utils" ;;
     fuzz) packages="$packages clang libclang-rt-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
     package) packages="$packages dpkg-dev file lintian appstream" ;;

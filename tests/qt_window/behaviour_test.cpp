@@ -149,7 +149,7 @@ TEST_F(BehaviourTest, ClicksConvertWriteTheWorksheetAndErase) {
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_TRUE(seen[0].text.startsWith(
         "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο numbers.txt και τυπώστε "
-        "το ή μορφοποιείστε το όπως επιθυμείτε στο word . \n\nΣτο LibreOffice ανοίξτε"));
+        "το ή μορφοποιείστε το όπως επιθυμείτε στο word . \n\nΜε Ctrl+P τυπώνετε"));
     EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen[0].title, form->windowTitle());
 

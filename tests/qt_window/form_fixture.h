@@ -33,7 +33,9 @@ public:
     }
 
     std::vector<SeenMessage> take() { return std::exchange(m_seen, {}); }
-    bool nothingSeen() const { return m_seen.empty() && m_others == 0; }
+    // The classes of the other modal windows closed, such as a print preview.
+    std::vector<QString> takeOthers() { return std::exchange(m_others, {}); }
+    bool nothingSeen() const { return m_seen.empty() && m_others.empty(); }
 
 private:
     void closeModal() {
@@ -45,14 +47,14 @@ private:
             m_seen.push_back({box->windowTitle(), box->text(), box->icon()});
             box->button(QMessageBox::Ok)->click();
         } else {
-            ++m_others;
+            m_others.emplace_back(modal->metaObject()->className());
             modal->close();
         }
     }
 
     QTimer m_timer;
     std::vector<SeenMessage> m_seen;
-    int m_others = 0;
+    std::vector<QString> m_others;
 };
 
 // A shown form whose worksheet goes into a temporary program folder.

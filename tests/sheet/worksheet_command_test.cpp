@@ -40,10 +40,13 @@ const std::string kOpenFromBrowser =
     "για να φανούν σωστά τα ελληνικά.\n\nΓια να το τυπώσετε αμέσως, τυπώστε αυτή τη σελίδα "
     "(Ctrl+P ή από το μενού του φυλλομετρητή): βγαίνει το φύλλο εργασίας, με τις λύσεις σε "
     "δική τους σελίδα.";
+const std::string kPrintWithCtrlP =
+    "\n\nΜε Ctrl+P τυπώνετε το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
 // The message as this platform's program shows it.
-const std::string kReady = kReadyText + (thisDesktop() == Desktop::Linux ? kOpenOnLinux
-                                         : thisDesktop() == Desktop::Web ? kOpenFromBrowser
-                                                                         : "");
+const std::string kReady =
+    kReadyText + (thisDesktop() == Desktop::Linux ? kPrintWithCtrlP + kOpenOnLinux
+                  : thisDesktop() == Desktop::Web ? kOpenFromBrowser
+                                                  : "");
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -524,7 +527,10 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
     };
     const std::vector<Case> cases{
         {"windows, beside the program", Desktop::Windows, false, {kReadyText}},
-        {"linux, beside the program", Desktop::Linux, false, {kReadyText + kOpenOnLinux}},
+        {"linux, beside the program",
+         Desktop::Linux,
+         false,
+         {kReadyText + kPrintWithCtrlP + kOpenOnLinux}},
         {"a browser", Desktop::Web, false, {kReadyText + kOpenFromBrowser}},
         {"windows, elsewhere, with notes",
          Desktop::Windows,
@@ -533,7 +539,7 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
         {"linux, elsewhere, with notes",
          Desktop::Linux,
          true,
-         {readyElsewhere + kOpenOnLinux + why, questionMarks}},
+         {readyElsewhere + kPrintWithCtrlP + kOpenOnLinux + why, questionMarks}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,124 @@
+#include "form_fixture.h"
+#include "support/temporary_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QPrinter>
+#include <QProcess>
+#include <QStringDecoder>
+
+namespace qt_window {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// What poppler reads from a PDF: its pages' text as laid out, or its words' boxes.
+std::string pdftotext(const std::filesystem::path& pdf, const char* how) {
+    QProcess reader;
+    reader.start("pdftotext", {how, QString::fromStdString(pdf.string()), "-"});
+    EXPECT_TRUE(reader.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+    return reader.readAllStandardOutput().toStdString();
+}
+
+// The lines that show anything, their spaces as single spaces: poppler guesses how many.
+Lines spaced(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string word;
+        std::string joined;
+        while (words >> word) {
+            joined += (joined.empty() ? "" : " ") + word;
+        }
+        if (!joined.empty()) {
+            lines.push_back(joined);
+        }
+    }
+    return lines;
+}
+
+// The sample worksheet's lines as text, in two parts: the pupils' up to the brand under the
+// exercises (the file's first 41 lines), and the answer key's.
+std::vector<std::string> samplePages() {
+    const std::string bytes = testing_support::readBytes(
+        std::filesystem::path(ARITHMITIKA_TEST_DATA) / "sample_numbers_converted.txt");
+    const QString text = QStringDecoder("windows-1253")(QByteArray::fromStdString(bytes));
+    const QStringList lines = text.split("\r\n");
+    return {lines.mid(0, 41).join('\n').toStdString(), lines.mid(41).join('\n').toStdString()};
+}
+
+class PrintingTest : public FormTest {};
+
+// The worksheet printed into a PDF reads as the worksheet: the pupils' page, then the answer
+// key on its own, at the size the layout chose, its print zones under each other.
+TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
+    click("Command1");
+    click("Command2");
+    const std::vector<std::string> expected = samplePages();
+    // The 93-character rule fits 523 points of A4 at 9.2 points, 540 of Letter at 9.5.
+    struct Paper {
+        const char* name;
+        QPageSize::PageSizeId size;
+        double fontPoints;
+    };
+    for (const Paper& paper :
+         {Paper{"A4", QPageSize::A4, 9.2}, {"Letter", QPageSize::Letter, 9.5}}) {
+        SCOPED_TRACE(paper.name);
+        const std::filesystem::path pdf = programFolder.path() / "printed.pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        printer.setPageSize(QPageSize(paper.size));
+        const double margin = worksheet::kPrintMargin;
+        printer.setPageMargins({margin, margin, margin, margin}, QPageLayout::Point);
+        ASSERT_TRUE(form->printWorksheet(printer));
+
+        const std::string text = pdftotext(pdf, "-layout");
+        const std::size_t pageEnd = text.find('\f');
+        ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
+        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(expected[0]));
+        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(expected[1]));
+
+        // Columns 12, 43 and 57: the margin, the heading ΑΡΙΘΜΟΣ and the brand, one advance
+        // of a monospaced face (0.6 of its size) apart per column.
+        const std::string boxes = pdftotext(pdf, "-bbox");
+        const auto startOf = [&boxes](const std::string& word) {
+            std::smatch found;
+            const std::regex box("<word xMin=\"([0-9.]+)\"[^>]*>" + word + "<");
+            EXPECT_TRUE(std::regex_search(boxes, found, box)) << word;
+            return found.empty() ? 0.0 : std::stod(found[1]);
+        };
+        const double margin12 = startOf("ΟΝΟΜΑ:_+");
+        const double advance = (startOf("TRELOVANDIKA®") - margin12) / 45;
+        EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
+        EXPECT_NEAR(advance / 0.6, paper.fontPoints, 0.1);
+        EXPECT_NEAR(margin12 - 11 * advance, margin, 1.0) << "the margin asked for";
+    }
+}
+
+TEST_F(PrintingTest, APrinterThatCannotTakeTheWorksheetIsSaid) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(
+        QString::fromStdString((programFolder.path() / "missing" / "printed.pdf").string()));
+    EXPECT_FALSE(form->printWorksheet(printer));
+}
+
+// Ctrl+P opens a print preview, from any control; closing it prints nothing, says nothing and
+// leaves the form as it was.
+TEST_F(PrintingTest, CtrlPOpensAPrintPreviewAndChangesNothing) {
+    QTest::keyClick(box("intnumber3"), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(closer.takeOthers(), std::vector<QString>{"QPrintPreviewDialog"});
+    EXPECT_TRUE(closer.take().empty());
+    EXPECT_EQ(box("intnumber3")->text(), "466");
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder.path())) << "printing writes no file";
+}
+
+} // namespace
+} // namespace qt_window
