@@ -112,8 +112,11 @@ std::string readyText(const std::string& file, Desktop desktop) {
     constexpr std::string_view kLibreOffice =
         "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
         "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
+    if (desktop != Desktop::Web) {
+        text += "\n\n" + std::string(kPrintWithCtrlP);
+    }
     if (desktop == Desktop::Linux) {
-        text += "\n\n" + std::string(kPrintWithCtrlP) + "\n\n" + std::string(kLibreOffice);
+        text += "\n\n" + std::string(kLibreOffice);
     } else if (desktop == Desktop::Web) {
         text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
                 "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +

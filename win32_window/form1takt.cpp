@@ -2,17 +2,25 @@
 
 #include "form/design.h"
 #include "form/scaling.h"
+#include "sheet/messages.h"
 #include "win32_window/dpi.h"
 #include "win32_window/face_button.h"
 #include "win32_window/resources.h"
 #include "win32_window/text.h"
+#include "win32_window/worksheet_printing.h"
 
 #include <algorithm>
 #include <optional>
 #include <system_error>
 #include <utility>
 
+#include <cderr.h>
 #include <commctrl.h>
+// commdlg.h declares PrintDlgEx only after the COM declarations.
+// clang-format off
+#include <objbase.h>
+#include <commdlg.h>
+// clang-format on
 #include <oleacc.h>
 #include <windowsx.h>
 
@@ -33,6 +41,8 @@ constexpr wchar_t kClassName[] = L"Form1takt";
 // Each control's identifier is its row in the design, above the dialog identifiers (IDOK,
 // IDCANCEL) that the dialog keys send.
 constexpr int kFirstControlId = 1000;
+// The command of the window's one shortcut, Ctrl+P, below the controls' identifiers.
+constexpr WORD kPrintCommand = 900;
 
 COLORREF colorRef(sheet::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
@@ -150,9 +160,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 } // namespace
 
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
-                     MessageBoxFunction messageBox)
+                     MessageBoxFunction messageBox, PrintDialogFunction printDialog)
     : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_sheet(*this), m_command1Look(m_sheet.command1Look()),
+      m_printDialog(std::move(printDialog)), m_sheet(*this), m_command1Look(m_sheet.command1Look()),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
@@ -163,6 +173,8 @@ Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> wor
                                 "CreateWindowExW");
     }
     createControls(instance);
+    ACCEL print{FCONTROL | FVIRTKEY, 'P', kPrintCommand};
+    m_shortcuts.reset(CreateAcceleratorTableW(&print, 1));
     layOut(dpiOf(m_window));
     placeWindow();
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
@@ -348,7 +360,7 @@ void Form1takt::setFrame(POINT topLeft) {
 int Form1takt::run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(m_window, &message)) {
+        if (!takeShortcut(message) && !IsDialogMessageW(m_window, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -356,9 +368,60 @@ int Form1takt::run() {
     return static_cast<int>(message.wParam);
 }
 
+bool Form1takt::takeShortcut(MSG& message) {
+    const bool inWindow = message.hwnd == m_window || IsChild(m_window, message.hwnd);
+    return inWindow && TranslateAcceleratorW(m_window, m_shortcuts.get(), &message) != 0;
+}
+
 void Form1takt::showMessageBox(HWND owner, const std::wstring& text, const std::wstring& title,
                                UINT style) {
     MessageBoxW(owner, text.c_str(), title.c_str(), style);
+}
+
+Form1takt::ChosenPrinter Form1takt::showPrintDialog(HWND owner) {
+    PRINTDLGEXW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE |
+                   PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.nStartPage = START_PAGE_GENERAL;
+    const HRESULT shown = PrintDlgExW(&dialog);
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    if (FAILED(shown)) {
+        return {CommDlgExtendedError() == PDERR_NODEFAULTPRN ? ChosenPrinter::Outcome::NoPrinter
+                                                             : ChosenPrinter::Outcome::Failed};
+    }
+    if (dialog.dwResultAction != PD_RESULT_PRINT || dialog.hDC == nullptr) {
+        if (dialog.hDC != nullptr) {
+            DeleteDC(dialog.hDC);
+        }
+        return {ChosenPrinter::Outcome::Cancelled};
+    }
+    return {ChosenPrinter::Outcome::Chosen, dialog.hDC};
+}
+
+void Form1takt::printWorksheet() {
+    const ChosenPrinter chosen = m_printDialog(m_window);
+    switch (chosen.outcome) {
+    case ChosenPrinter::Outcome::Cancelled:
+        return;
+    case ChosenPrinter::Outcome::NoPrinter:
+        showMessage(sheet::noPrinter());
+        return;
+    case ChosenPrinter::Outcome::Failed:
+        showMessage(sheet::worksheetNotPrinted());
+        return;
+    case ChosenPrinter::Outcome::Chosen:
+        break;
+    }
+    const PrinterPage page = printerPage(chosen.dc);
+    const bool printed =
+        printWorksheetPages(chosen.dc, m_sheet.printedWorksheet(page.area), page.origin);
+    DeleteDC(chosen.dc);
+    if (!printed) {
+        showMessage(sheet::worksheetNotPrinted());
+    }
 }
 
 LRESULT CALLBACK Form1takt::windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -399,6 +462,8 @@ LRESULT Form1takt::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             pressFocusedButton(); // Enter, as a dialog does it
+        } else if (LOWORD(wParam) == kPrintCommand && HIWORD(wParam) == 1) {
+            printWorksheet(); // the shortcut
         } else {
             onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         }

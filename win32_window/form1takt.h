@@ -29,10 +29,20 @@ public:
     using MessageBoxFunction = std::function<void(HWND owner, const std::wstring& text,
                                                   const std::wstring& title, UINT style)>;
 
+    // The printer the teacher chose for the worksheet, or why there is none.
+    struct ChosenPrinter {
+        enum class Outcome { Chosen, Cancelled, NoPrinter, Failed };
+        Outcome outcome;
+        HDC dc = nullptr; // when chosen: the printer's device context, which the window deletes
+    };
+    // How the printer is chosen: the standard print dialog by default; tests answer it.
+    using PrintDialogFunction = std::function<ChosenPrinter(HWND owner)>;
+
     // Creates the window, hidden, centred on the work area of the monitor it opens on.
     // worksheetFolders: where the worksheet may be written, in order of preference.
     Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
-              MessageBoxFunction messageBox = showMessageBox);
+              MessageBoxFunction messageBox = showMessageBox,
+              PrintDialogFunction printDialog = showPrintDialog);
     ~Form1takt();
     Form1takt(const Form1takt&) = delete;
     Form1takt& operator=(const Form1takt&) = delete;
@@ -47,12 +57,22 @@ public:
     int dpi() const { return m_dpi; }
 
     // Runs the window's messages until it is closed; Tab, Shift+Tab, Enter and Space work as
-    // in a dialog. Returns the program's exit code.
+    // in a dialog, and Ctrl+P prints the worksheet. Returns the program's exit code.
     int run();
+    // A message the window's shortcut takes (Ctrl+P, wherever the focus is in the window), done
+    // instead of dispatched; false for every other message.
+    bool takeShortcut(MSG& message);
+
+    // Ctrl+P: the worksheet of the boxes as they stand, on the printer chosen in the print
+    // dialog. No printer, or one that fails, is said in a warning; a cancelled dialog says
+    // nothing. Printing writes no file and changes nothing in the form.
+    void printWorksheet();
 
     // The standard message box, modal, with an OK button.
     static void showMessageBox(HWND owner, const std::wstring& text, const std::wstring& title,
                                UINT style);
+    // The standard print dialog (PrintDlgEx), modal: all pages, no page range.
+    static ChosenPrinter showPrintDialog(HWND owner);
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -82,11 +102,13 @@ private:
 
     sheet::FolderDestination m_worksheetDestination;
     MessageBoxFunction m_messageBox;
+    PrintDialogFunction m_printDialog;
     sheet::ExerciseSheet m_sheet;
     sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so
 
     HWND m_window = nullptr;
     HWND m_toolTip = nullptr;
+    Shortcuts m_shortcuts;
     std::vector<HWND> m_controls; // one per row of the design, in its order
     int m_dpi = 96;
     bool m_showingText = false; // the sheet's own change, not the user's edit

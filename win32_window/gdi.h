@@ -1,6 +1,7 @@
 #pragma once
 
-// GDI objects owned by the window that made them, freed when it is done with them.
+// GDI objects, and the window's other handles, owned by the window that made them, freed when
+// it is done with them.
 
 #include <memory>
 #include <type_traits>
@@ -23,5 +24,10 @@ struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+struct ShortcutsDeleter {
+    void operator()(HACCEL shortcuts) const { DestroyAcceleratorTable(shortcuts); }
+};
+using Shortcuts = std::unique_ptr<std::remove_pointer_t<HACCEL>, ShortcutsDeleter>;
 
 } // namespace win32_window

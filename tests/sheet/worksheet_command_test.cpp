@@ -46,7 +46,7 @@ const std::string kPrintWithCtrlP =
 const std::string kReady =
     kReadyText + (thisDesktop() == Desktop::Linux ? kPrintWithCtrlP + kOpenOnLinux
                   : thisDesktop() == Desktop::Web ? kOpenFromBrowser
-                                                  : "");
+                                                  : kPrintWithCtrlP);
 
 std::string utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -526,7 +526,7 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
         std::vector<std::string> parts; // the message's parts, in order; the last one begins it
     };
     const std::vector<Case> cases{
-        {"windows, beside the program", Desktop::Windows, false, {kReadyText}},
+        {"windows, beside the program", Desktop::Windows, false, {kReadyText + kPrintWithCtrlP}},
         {"linux, beside the program",
          Desktop::Linux,
          false,
@@ -535,7 +535,7 @@ TEST(WorksheetSavedTest, EachDesktopIsToldHowToOpenTheFileAndTheNotesFollow) {
         {"windows, elsewhere, with notes",
          Desktop::Windows,
          true,
-         {readyElsewhere + why, questionMarks}},
+         {readyElsewhere + kPrintWithCtrlP + why, questionMarks}},
         {"linux, elsewhere, with notes",
          Desktop::Linux,
          true,

@@ -1,9 +1,11 @@
 #include "form/design.h"
 #include "form/scaling.h"
+#include "sheet/recording_view.h"
 #include "support/temporary_folder.h"
 #include "win32_window/face_button.h"
 #include "win32_window/form1takt.h"
 #include "win32_window/text.h"
+#include "win32_window/worksheet_printing.h"
 
 #include <filesystem>
 #include <memory>
@@ -112,6 +114,10 @@ protected:
                 {programFolder.path(), sheet::WorksheetFolder::Kind::Program}},
             [this](HWND, const std::wstring& text, const std::wstring& title, UINT style) {
                 seen.push_back({narrow(text), narrow(title), style});
+            },
+            [this](HWND) {
+                ++printDialogs;
+                return chosenPrinter;
             });
         ShowWindow(form->handle(), SW_SHOW);
         SetForegroundWindow(form->handle());
@@ -137,8 +143,43 @@ protected:
 
     testing_support::TemporaryFolder programFolder;
     std::vector<SeenMessage> seen;
+    int printDialogs = 0;
+    Form1takt::ChosenPrinter chosenPrinter{Form1takt::ChosenPrinter::Outcome::Cancelled};
     std::unique_ptr<Form1takt> form;
 };
+
+// What GDI was asked to draw, as an enhanced metafile records it: each text with its place,
+// and the face and height of each font made.
+struct Drawn {
+    std::vector<std::wstring> texts;
+    std::vector<POINT> places;
+    std::vector<std::wstring> faces;
+    std::vector<LONG> heights;
+};
+
+Drawn recorded(HENHMETAFILE metafile) {
+    Drawn drawn;
+    EnumEnhMetaFile(
+        nullptr, metafile,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM into) -> int {
+            auto& seen = *reinterpret_cast<Drawn*>(into);
+            if (record->iType == EMR_EXTTEXTOUTW) {
+                const auto& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
+                const auto* characters = reinterpret_cast<const wchar_t*>(
+                    reinterpret_cast<const BYTE*>(record) + text.offString);
+                seen.texts.emplace_back(characters, text.nChars);
+                seen.places.push_back({text.ptlReference.x, text.ptlReference.y});
+            } else if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+                const LOGFONTW& font =
+                    reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont;
+                seen.faces.emplace_back(font.lfFaceName);
+                seen.heights.push_back(font.lfHeight);
+            }
+            return 1;
+        },
+        &drawn, nullptr);
+    return drawn;
+}
 
 TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
     const LONG_PTR style = GetWindowLongPtrW(form->handle(), GWL_STYLE);
@@ -354,6 +395,84 @@ TEST_F(WindowTest, OnlyAMoveOverTheSurfaceTurnsCommand1Red) {
     ReleaseDC(control("Command1"), dc);
 }
 
+// Each printed page is drawn line by line in Courier New, at the layout's size for the device,
+// every line from the same left edge, one line pitch below the one before.
+TEST(WorksheetPrinting, EachPageIsDrawnLineByLineInCourierNew) {
+    sheet::RecordingView view;
+    sheet::ExerciseSheet converted(view);
+    converted.convertToOrdinals();
+    converted.convertToCardinals();
+    const worksheet::PrintedWorksheet printed =
+        converted.printedWorksheet({worksheet::kA4.width - 2 * worksheet::kPrintMargin,
+                                    worksheet::kA4.height - 2 * worksheet::kPrintMargin});
+    ASSERT_EQ(printed.pages.size(), 2U);
+    const POINT origin{40, 50};
+    for (std::size_t page = 0; page < printed.pages.size(); ++page) {
+        SCOPED_TRACE(page);
+        const HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+        const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        drawWorksheetPage(dc, printed, page, origin);
+        const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+        const Drawn drawn = recorded(metafile);
+        DeleteEnhMetaFile(metafile);
+
+        std::vector<std::wstring> expected;
+        for (const std::string& line : printed.pages[page]) {
+            expected.push_back(wide(line));
+        }
+        EXPECT_EQ(drawn.texts, expected);
+        for (std::size_t line = 0; line < drawn.places.size(); ++line) {
+            EXPECT_EQ(drawn.places[line].x, origin.x);
+            EXPECT_NEAR(drawn.places[line].y - origin.y,
+                        static_cast<double>(line) * printed.linePoints * dpi / 72, 1.0);
+        }
+        EXPECT_EQ(drawn.faces, std::vector<std::wstring>{L"Courier New"});
+        ASSERT_EQ(drawn.heights.size(), 1U);
+        EXPECT_NEAR(-drawn.heights[0], printed.fontPoints * dpi / 72, 1.0);
+    }
+}
+
+// Ctrl+P, from a box, asks for a printer; the bad ends are said, a cancel is not, and the form
+// keeps its texts and writes no file.
+TEST_F(WindowTest, CtrlPPrintsAndSaysWhatWentWrong) {
+    using Outcome = Form1takt::ChosenPrinter::Outcome;
+    BYTE keys[256]{};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG press{control("intnumber3"), WM_KEYDOWN, 'P', 0, 0, {}};
+    EXPECT_TRUE(form->takeShortcut(press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    MSG plain{control("intnumber3"), WM_KEYDOWN, 'P', 0, 0, {}};
+    EXPECT_FALSE(form->takeShortcut(plain)) << "P alone is typed";
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_TRUE(seen.empty()) << "a cancelled dialog says nothing";
+
+    struct Case {
+        const char* name;
+        Outcome outcome;
+        bool printerThatFails;
+        const char* said;
+    };
+    const std::vector<Case> cases{
+        {"no printer", Outcome::NoPrinter, false, "δεν υπάρχει εγκατεστημένος εκτυπωτής"},
+        {"the dialog failed", Outcome::Failed, false, "ο εκτυπωτής δεν το δέχτηκε"},
+        {"a printer that fails", Outcome::Chosen, true, "ο εκτυπωτής δεν το δέχτηκε"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        seen.clear();
+        // A device that is not a printer refuses the print job, as a failing printer does.
+        chosenPrinter = {c.outcome, c.printerThatFails ? CreateCompatibleDC(nullptr) : nullptr};
+        form->printWorksheet();
+        ASSERT_EQ(seen.size(), 1U);
+        EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+        EXPECT_NE(seen[0].text.find(c.said), std::string::npos) << seen[0].text;
+    }
+    EXPECT_EQ(textOf(control("intnumber3")), "466");
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder.path())) << "printing writes no file";
+}
+
 TEST_F(WindowTest, ClicksConvertWriteTheWorksheetAndErase) {
     // An unpaired surrogate is only a character gone wrong.
     edit("strgreek4", L"\xD800");
@@ -370,7 +489,8 @@ TEST_F(WindowTest, ClicksConvertWriteTheWorksheetAndErase) {
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_EQ(seen[0].text, "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο "
                             "numbers.txt και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο "
-                            "word . ");
+                            "word . \n\nΜε Ctrl+P τυπώνετε το φύλλο εργασίας, με τις λύσεις σε "
+                            "δική τους σελίδα.");
     EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK)) << "no icon for news";
     EXPECT_EQ(seen[0].title, textOf(form->handle()));
 
