@@ -70,6 +70,9 @@
     // the warning sign for a warning only, and OK. The focus goes back where it was.
     function showNextMessage() {
         const { warning, text } = messages[0];
+        if (!byId('message')) { // made from its template when first needed
+            document.body.append(byId('message-template').content.cloneNode(true));
+        }
         const dialog = byId('message');
         byId('message-text').textContent = text;
         byId('message-sign').hidden = !warning;
@@ -196,14 +199,38 @@
         });
     }
 
-    // The module, fetched from the start, runs once the form has been shown, so that the form
-    // is never kept waiting for it.
-    document.addEventListener('DOMContentLoaded', () => {
-        requestAnimationFrame(() => setTimeout(() => {
-            const module = document.createElement('script');
-            module.src = 'arithmitika.js';
-            module.addEventListener('load', start);
-            document.head.append(module);
-        }));
-    });
+    // Once the form is shown: the focus goes to its first control, as on the desktops (focusing
+    // it while the page is first drawn would hold the drawing back), and the module is fetched,
+    // so that nothing competes with the form's first paint. The module starts once the whole
+    // page is parsed, as a paint may come before the worksheet's pages are.
+    function formShown() {
+        if (document.activeElement === document.body) {
+            control(0).focus();
+        }
+        const module = document.createElement('script');
+        module.src = 'arithmitika.js';
+        module.addEventListener('load', () => {
+            if (document.readyState === 'loading') {
+                document.addEventListener('DOMContentLoaded', start);
+            } else {
+                start();
+            }
+        });
+        document.head.append(module);
+    }
+    // The form is shown when the browser reports its first paint; a browser that reports no
+    // paints has shown it a frame after the page is parsed.
+    if ((window.PerformanceObserver?.supportedEntryTypes || []).includes('paint')) {
+        const painted = new PerformanceObserver((list) => {
+            if (list.getEntries().some((entry) => entry.name === 'first-contentful-paint')) {
+                painted.disconnect();
+                formShown();
+            }
+        });
+        painted.observe({ type: 'paint', buffered: true });
+    } else {
+        document.addEventListener('DOMContentLoaded', () => {
+            requestAnimationFrame(() => setTimeout(formShown));
+        });
+    }
 })();

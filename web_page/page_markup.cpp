@@ -102,9 +102,11 @@ class NoView final : public sheet::SheetView {
 std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseSheet& start,
                           std::string_view picture) {
     const std::string id = attribute("id", control.name);
-    const std::string named = attribute("aria-label", form::accessibleName(control)) +
-                              (control.toolTip.empty() ? "" : attribute("title", control.toolTip));
-    const bool first = &control == &form::kControls.front(); // the focus starts there
+    // A caption the control shows is its name already; only a box or a picture needs one.
+    const bool namedByCaption = control.accessibleName.empty() && !control.caption.empty();
+    const std::string named =
+        (namedByCaption ? "" : attribute("aria-label", form::accessibleName(control))) +
+        (control.toolTip.empty() ? "" : attribute("title", control.toolTip));
     switch (control.kind) {
     case ControlKind::TextBox: {
         const sheet::BoxId box = *control.box;
@@ -120,7 +122,7 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
         if (box == form::ordinal(0) && !start.strRomanEnabled()) {
             markup += " disabled";
         }
-        return markup + (first ? " autofocus>" : ">");
+        return markup + ">";
     }
     case ControlKind::Label:
         return "<div" + id + " class=\"label\">" + lines(control.caption) + "</div>";
@@ -129,15 +131,13 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
     case ControlKind::StandardButton:
         break;
     }
-    const std::string look =
-        control.kind == ControlKind::StandardButton ? " class=\"standard\"" : " class=\"face\"";
     const std::string face = control.kind == ControlKind::PictureButton
-                                 ? "<img" + attribute("src", picture) + " alt=\"\"" +
+                                 ? "<img" + attribute("src", picture) +
+                                       " alt=\"\" fetchpriority=\"low\"" +
                                        attribute("width", std::to_string(form::kPictureSize)) +
                                        attribute("height", std::to_string(form::kPictureSize)) + ">"
                                  : lines(control.caption);
-    return "<button" + id + " type=\"button\"" + look + named + (first ? " autofocus>" : ">") +
-           face + "</button>";
+    return "<button" + id + " type=\"button\"" + named + ">" + face + "</button>";
 }
 
 // The worksheet of the sheet at start, as the page prints it: a page of text each. (The parser
@@ -228,8 +228,8 @@ std::string designRules() {
                         "; --focus-inset: " + px(form::kButtonDrawing.focusInset) + "; }\n";
     for (const ControlDesign& control : form::kControls) {
         rules += "#" + std::string(control.name) + " { " + placeRules(control.place) +
-                 " font-size: " + pt(control.font.points) +
-                 "; font-weight: " + (control.font.bold ? "bold" : "normal") + ";";
+                 " font-size: " + pt(control.font.points) + ";" +
+                 (control.font.bold ? " font-weight: bold;" : "");
         if (control.background) {
             rules += " background: " + css(*control.background) + ";";
         }
