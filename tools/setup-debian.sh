@@ -4,8 +4,9 @@
 #   tools/setup-debian.sh GROUP...
 #
 # Groups: build (compiler and CMake), window (Qt, and a font with Greek that fits the form),
-# tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, and the
-# desktop's validators), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
+# tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, the desktop's
+# validators, poppler to read the window's printed worksheet back, and Python for the tools'
+# tests), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
 # package (CPack's helpers for a Debian package, lintian and the AppStream validator), e2e (an
 # X server, a window manager, xdotool, screenshots, a session bus and the accessibility bus
 # with its Python bindings), picture (LibreOffice and poppler, to print the worksheet into a
@@ -26,7 +27,7 @@ for group in "$@"; do
     case "$group" in
     build) packages="$packages cmake g++ make" ;;
     window) packages="$packages qt6-base-dev fonts-liberation2" ;;
-    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream poppler-utils" ;;
+    tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream poppler-utils python3" ;;
     fuzz) packages="$packages clang libclang-rt-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;
     package) packages="$packages dpkg-dev file lintian appstream" ;;
