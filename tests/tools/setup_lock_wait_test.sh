@@ -24,7 +24,14 @@ print("held", flush=True)
 time.sleep(60)
 ' /var/lib/apt/lists/lock /var/lib/dpkg/lock-frontend /var/lib/dpkg/lock >"$work/held" &
 holder=$!
-while ! grep -q held "$work/held"; do sleep 0.1; done
+for _ in $(seq 100); do
+    grep -q held "$work/held" && break
+    sleep 0.1
+done
+if ! grep -q held "$work/held"; then
+    echo "the package manager's locks could not be taken" >&2
+    exit 1
+fi
 
 mkdir "$work/bin"
 printf '#!/bin/sh\nexit 1\n' >"$work/bin/dpkg-query"
