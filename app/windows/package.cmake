@@ -9,7 +9,8 @@ cmake_minimum_required(VERSION 3.25)
 # The libraries that come with every Windows from 7 on; a DLL beyond these would have to be
 # shipped beside the program.
 set(windows_libraries
-    advapi32 comctl32 gdi32 kernel32 msvcrt normaliz ole32 oleaut32 shell32 user32 uxtheme)
+    advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt normaliz ole32 oleaut32 shell32 user32
+    uxtheme)
 set(max_bytes 3145728) # 3 MiB: small enough to mail or carry on any USB stick
 
 file(REMOVE_RECURSE "${STAGE}")
