@@ -1,6 +1,6 @@
-// Number reading against a second, deliberately plain reading: exact decimal arithmetic on the
-// digits, written apart from the program's own. Both must agree on every text, and every
-// accepted number must lie within the 16-bit range.
+// Number reading against a second, deliberately plain reading: digits grouped by points joined,
+// then exact decimal arithmetic on the digits, written apart from the program's own. Both must
+// agree on every text, and every accepted number must lie within the 16-bit range.
 
 #include "sheet/number_text.h"
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,6 +25,33 @@ bool allDigits(std::string_view text) {
         }
     }
     return true;
+}
+
+// Greek digit grouping, "15.000" or "1.000.000": the text split at its points, a first part of
+// one to three digits not starting with 0, then parts of exactly three digits. Read as the
+// digits joined; any other text is left as it is.
+std::string ungrouped(const std::string& text) {
+    std::vector<std::string> parts{""};
+    for (const char c : text) {
+        if (c == '.') {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    const std::string& first = parts.front();
+    if (parts.size() < 2 || first.empty() || first.size() > 3 || first.front() == '0' ||
+        !allDigits(first)) {
+        return text;
+    }
+    std::string joined = first;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i].size() != 3 || !allDigits(parts[i])) {
+            return text;
+        }
+        joined += parts[i];
+    }
+    return joined;
 }
 
 // Doubles the fraction 0.digits: returns the carry into the units (1 when the fraction is at
@@ -54,6 +82,7 @@ Reference readByHand(std::string text) {
         negative = text.front() == '-';
         text.erase(0, 1);
     }
+    text = ungrouped(text);
     const std::size_t point = text.find('.');
     std::string whole = text.substr(0, point);
     const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
