@@ -306,6 +306,7 @@ void Form1takt::printWorksheet() {
     constexpr double kMargin = worksheet::kPrintMargin;
     printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
     QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Εκτύπωση του φύλλου εργασίας"));
     bool failed = false;
     // Asked for the preview's pages, and again for the printer's when the teacher prints.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
