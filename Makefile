@@ -81,12 +81,17 @@ worksheet-picture:
 	tools/worksheet_picture.sh $(BUILD)/tools/sample_worksheet docs/worksheet-page-1.png
 
 bench: build web
-	@tools/setup-debian.sh browser
+	@tools/setup-debian.sh browser npm
 	$(BUILD)/bench/numerals_bench
 	$(BUILD)/bench/startup_bench
 	$(WEB_ENV) cmake --build $(WEB_BUILD) --target form_table
 	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv
 	bench/page_start.py $(DIST)/web $(WEB_BUILD)/form_table.tsv
+	rm -rf $(WEB_BUILD)/bench-npm
+	mkdir -p $(WEB_BUILD)/bench-npm
+	cp bench/npm/package.json bench/npm/package-lock.json $(WEB_BUILD)/bench-npm/
+	cd $(WEB_BUILD)/bench-npm && npm ci --ignore-scripts --no-audit --no-fund
+	bench/page_lighthouse.py $(DIST)/web $(WEB_BUILD)/form_table.tsv $(WEB_BUILD)/bench-npm
 
 install:
 	@tools/setup-debian.sh build window
