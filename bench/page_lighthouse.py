@@ -7,17 +7,14 @@ Lighthouse (installed by npm in NPM_FOLDER) measures the page and the plain HTML
 same controls (see page_start.py) in turns, RUNS times each (default 5), both served gzipped
 from the same local server as page_start.py's. Each run's ratio must be at most 1.25.
 """
-import functools
 import json
 import os
 import pathlib
-import re
 import subprocess
 import sys
 import tempfile
-import threading
 
-from page_start import GzipHandler, QuietServer, form_controls, plain_page
+from page_start import serve
 
 FLAGS = ("--headless=new --no-sandbox --disable-gpu --no-first-run "
          "--disable-background-networking --disable-component-update --disable-sync")
@@ -37,15 +34,7 @@ def paints(lighthouse, address, report):
 def main(folder, form_table, npm_folder, runs="5"):
     lighthouse = str(pathlib.Path(npm_folder, "node_modules/.bin/lighthouse"))
     with tempfile.TemporaryDirectory() as root:
-        page = pathlib.Path(folder, "index.html").read_text(encoding="utf-8")
-        samples = dict(re.findall(r'<input id="(\w+)" type="text" value="([^"]*)"', page))
-        pathlib.Path(root, "plain.html").write_text(
-            plain_page(form_controls(form_table), samples), encoding="utf-8")
-        for file in pathlib.Path(folder).iterdir():
-            pathlib.Path(root, file.name).symlink_to(file.resolve())
-        server = QuietServer(("127.0.0.1", 0), functools.partial(GzipHandler, directory=root))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        base = f"http://127.0.0.1:{server.server_address[1]}/"
+        server, base = serve(folder, form_table, root)
         report = str(pathlib.Path(root, "report.json"))
         print("Lighthouse's simulated phone, largest contentful paint (first contentful paint):")
         within = 0

@@ -148,17 +148,24 @@ def summary(values):
     return f"{statistics.median(values):5.0f} ms ({quartiles[0]:.0f} to {quartiles[2]:.0f})"
 
 
+def serve(folder, form_table, root):
+    """Serves the page's files and, as plain.html, the plain page of its controls, from root;
+    the server's address."""
+    page = pathlib.Path(folder, "index.html").read_text(encoding="utf-8")
+    samples = dict(re.findall(r'<input id="(\w+)" type="text" value="([^"]*)"', page))
+    pathlib.Path(root, "plain.html").write_text(plain_page(form_controls(form_table), samples),
+                                                encoding="utf-8")
+    for file in pathlib.Path(folder).iterdir():
+        pathlib.Path(root, file.name).symlink_to(file.resolve())
+    server = QuietServer(("127.0.0.1", 0), functools.partial(GzipHandler, directory=root))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
 def main(folder, form_table, runs="31"):
     load = os.getloadavg()[0]
     with tempfile.TemporaryDirectory() as root:
-        page = pathlib.Path(folder, "index.html").read_text(encoding="utf-8")
-        samples = dict(re.findall(r'<input id="(\w+)" type="text" value="([^"]*)"', page))
-        pathlib.Path(root, "plain.html").write_text(
-            plain_page(form_controls(form_table), samples), encoding="utf-8")
-        for file in pathlib.Path(folder).iterdir():
-            pathlib.Path(root, file.name).symlink_to(file.resolve())
-        server = QuietServer(("127.0.0.1", 0), functools.partial(GzipHandler, directory=root))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server, base = serve(folder, form_table, root)
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                          "--disable-background-networking", "--disable-component-update",
@@ -166,7 +173,6 @@ def main(folder, form_table, runs="31"):
             options.add_argument(argument)
         driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
-        base = f"http://127.0.0.1:{server.server_address[1]}/"
         pages = {"the page": (base, True), "plain HTML": (base + "plain.html", False)}
         seen = {(name, kind): [] for name in pages for kind in ("first", "repeat")}
         try:

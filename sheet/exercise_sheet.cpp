@@ -26,6 +26,25 @@ constexpr std::string ExerciseRow::*textOf(Column column) {
     return &ExerciseRow::cardinal;
 }
 
+// Why a conversion refuses a number box's reading, if it does: a blank box is no refusal, only
+// an empty answer.
+std::optional<Refusal> refusalOf(const NumberReading& reading) {
+    switch (reading.kind) {
+    case NumberKind::NotANumber:
+        return Refusal::NotANumber;
+    case NumberKind::OutOfRange:
+        return Refusal::OutOfRange;
+    case NumberKind::Number:
+        if (reading.value < 0) {
+            return Refusal::Negative;
+        }
+        break;
+    case NumberKind::Blank:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ExerciseSheet::ExerciseSheet(SheetView& view) : m_view(view) {
@@ -92,23 +111,11 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         const NumberReading reading = readNumber(typed);
         std::string words;
         std::optional<std::int16_t> answered;
-        switch (reading.kind) {
-        case NumberKind::Blank:
-            break;
-        case NumberKind::Number:
-            if (reading.value < 0) {
-                refused.push_back({r, typed, Refusal::Negative});
-            } else {
-                words = compose(reading.value);
-                answered = reading.value;
-            }
-            break;
-        case NumberKind::NotANumber:
-            refused.push_back({r, typed, Refusal::NotANumber});
-            break;
-        case NumberKind::OutOfRange:
-            refused.push_back({r, typed, Refusal::OutOfRange});
-            break;
+        if (const std::optional<Refusal> refusal = refusalOf(reading)) {
+            refused.push_back({r, typed, *refusal});
+        } else if (reading.kind == NumberKind::Number) {
+            words = compose(reading.value);
+            answered = reading.value;
         }
         const BoxId output{r, target};
         box(output) = std::move(words);
@@ -149,15 +156,9 @@ std::vector<UnansweredRow> ExerciseSheet::unansweredRows() const {
             }
         } else if (answerMissing) {
             UnansweredRow missing{r, row.number, UnansweredRow::Why::NotConverted};
-            if (reading.kind == NumberKind::NotANumber) {
+            if (const std::optional<Refusal> refusal = refusalOf(reading)) {
                 missing.why = UnansweredRow::Why::Refused;
-                missing.refusal = Refusal::NotANumber;
-            } else if (reading.kind == NumberKind::OutOfRange) {
-                missing.why = UnansweredRow::Why::Refused;
-                missing.refusal = Refusal::OutOfRange;
-            } else if (reading.value < 0) {
-                missing.why = UnansweredRow::Why::Refused;
-                missing.refusal = Refusal::Negative;
+                missing.refusal = *refusal;
             } else if (reading.value == 0) {
                 missing.why = UnansweredRow::Why::Zero;
             }

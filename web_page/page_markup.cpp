@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -83,13 +84,13 @@ std::string pt(double points) {
     return text.str();
 }
 
-// A CSS font-family list: the form's faces in order, then any sans-serif face.
-std::string fontFamilies() {
+// A CSS font-family list: the faces in order, then any face of the generic family.
+std::string fontFamilies(std::span<const std::string_view> faces, std::string_view generic) {
     std::string families;
-    for (const std::string_view face : form::kFontFaces) {
+    for (const std::string_view face : faces) {
         families += "\"" + std::string(face) + "\", ";
     }
-    return families + "sans-serif";
+    return families + std::string(generic);
 }
 
 class NoView final : public sheet::SheetView {
@@ -142,12 +143,9 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
 
 // The worksheet of the sheet at start, as the page prints it: a page of text each. (The parser
 // drops a line feed right after <pre>, so one more keeps the page's first, empty, line.)
-std::string worksheetMarkup() {
-    NoView noView;
-    const sheet::ExerciseSheet start(noView);
+std::string worksheetMarkup(const worksheet::PrintedWorksheet& start) {
     std::string markup = "<div id=\"worksheet\">";
-    for (const std::vector<std::string>& page :
-         start.printedWorksheet(worksheet::kEitherPaper).pages) {
+    for (const std::vector<std::string>& page : start.pages) {
         markup += "<pre>\n";
         for (const std::string& line : page) {
             markup += escaped(line) + "\n";
@@ -157,28 +155,19 @@ std::string worksheetMarkup() {
     return markup + "</div>";
 }
 
-// The printed worksheet: its faces, and its margins on every side. The page sets no margin of
-// its own on the sheet, so that a browser prints no address or date in the margins, and keeps
-// the worksheet inside them itself.
-std::string printRules() {
-    NoView noView;
-    const worksheet::PrintedWorksheet start =
-        sheet::ExerciseSheet(noView).printedWorksheet(worksheet::kEitherPaper);
-    std::string faces;
-    for (const std::string_view face : worksheet::kPrintFaces) {
-        faces += "\"" + std::string(face) + "\", ";
-    }
+// The printed worksheet: its faces, its size at start, and its margins on every side. The page
+// sets no margin of its own on the sheet, so that a browser prints no address or date in the
+// margins, and keeps the worksheet inside them itself.
+std::string printRules(const worksheet::PrintedWorksheet& start) {
     return "\n/* The worksheet on paper. */\n@page { margin: 0; }\n#worksheet { --print-size: " +
            pt(start.fontPoints) + "; --print-line: " + pt(start.linePoints) +
            "; }\n#worksheet > pre { padding: " + pt(worksheet::kPrintMargin) +
-           "; font-family: " + faces + "monospace; }\n";
+           "; font-family: " + fontFamilies(worksheet::kPrintFaces, "monospace") + "; }\n";
 }
 
 // The controls in the design's order: a control's place among the form's children is its row
 // of the design, by which the page's script and the module name it.
-std::string formMarkup(std::string_view picture) {
-    NoView noView;
-    const sheet::ExerciseSheet start(noView);
+std::string formMarkup(const sheet::ExerciseSheet& start, std::string_view picture) {
     std::string markup = "<div" + attribute("id", form::kForm.name) + " class=\"form\">\n";
     for (const ControlDesign& control : form::kControls) {
         markup += controlMarkup(control, start, picture) + "\n";
@@ -221,7 +210,7 @@ std::string designRules() {
     std::string rules = "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
                         " { width: " + px(window.width) + "; height: " + px(window.height) +
                         "; background: " + css(form::kForm.background) +
-                        "; font-family: " + fontFamilies() +
+                        "; font-family: " + fontFamilies(form::kFontFaces, "sans-serif") +
                         "; font-size: " + pt(form::kForm.font.points) +
                         "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
                         "; --bevel: " + px(form::kButtonDrawing.bevel) +
@@ -338,13 +327,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        NoView noView;
+        const sheet::ExerciseSheet start(noView);
+        const worksheet::PrintedWorksheet printed = start.printedWorksheet(worksheet::kEitherPaper);
         std::string page = read(argv[1]);
         page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
-        page = replaced(page, "@FORM@", formMarkup(argv[3]));
-        page = replaced(page, "@WORKSHEET@", worksheetMarkup());
+        page = replaced(page, "@FORM@", formMarkup(start, argv[3]));
+        page = replaced(page, "@WORKSHEET@", worksheetMarkup(printed));
         write(argv[4], page);
         write(argv[5], replaced(read(argv[2]), "@SMALL_SCREEN@", smallScreen()) + designRules() +
-                           smallScreenRules() + printRules());
+                           smallScreenRules() + printRules(printed));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "page_markup: %s\n", failure.what());
         return 1;

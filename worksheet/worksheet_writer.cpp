@@ -109,27 +109,34 @@ WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWrite
                    {row.cardinal, EndOfLine}});
     }
     out.print({{spaces(kKeyBrand), Comma}, {kBrand, EndOfLine}});
-    parts.lines = out.lineEnds();
     return parts;
 }
 
-WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows) {
-    StringSink bytes;
+namespace {
+
+// Prints the worksheet into bytes in Windows-1253; how many characters were written as "?",
+// by the writer or by the code page.
+std::size_t printEncoded(std::span<const WorksheetRow> rows, ByteSink& bytes) {
     Windows1253Sink encoded(bytes);
     ZonedLineWriter out(encoded);
     printWorksheet(rows, out);
-    return {bytes.bytes(), out.replacedCount() + encoded.replacedCount()};
+    return out.replacedCount() + encoded.replacedCount();
+}
+
+} // namespace
+
+WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows) {
+    StringSink bytes;
+    const std::size_t replaced = printEncoded(rows, bytes);
+    return {bytes.bytes(), replaced};
 }
 
 SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder) {
     SaveOutcome outcome{folder / kWorksheetFileName, {}};
     try {
         ReplacingFile file(outcome.file);
-        Windows1253Sink encoded(file);
-        ZonedLineWriter out(encoded);
-        printWorksheet(rows, out);
+        outcome.replacedCharacters = printEncoded(rows, file);
         file.commit();
-        outcome.replacedCharacters = out.replacedCount() + encoded.replacedCount();
     } catch (const std::system_error& failure) {
         outcome.error = failure.code();
     }

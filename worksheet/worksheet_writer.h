@@ -35,7 +35,6 @@ inline constexpr std::string_view kWorksheetFileName = "numbers.txt";
 struct WorksheetParts {
     std::size_t answerKey; // the first line after the brand under the exercises
     std::size_t answers;   // the first row's answer line
-    std::size_t lines;     // every line of the worksheet
 };
 
 // Prints the whole worksheet through out, as text; where its lines stand.

@@ -217,14 +217,6 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
              }
          },
          {}},
-        {"all erased", [](ExerciseSheet& s) { s.eraseAll(); }, {}},
-        {"erased, new numbers not converted",
-         [](ExerciseSheet& s) {
-             convertBoth(s);
-             s.eraseAll();
-             s.setText({0, Column::Number}, "12");
-         },
-         {"Γραμμή 1 (12): δεν έχει μετατραπεί ακόμη."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
