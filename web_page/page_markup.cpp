@@ -84,6 +84,13 @@ std::string pt(double points) {
     return text.str();
 }
 
+// The form's faces that a browser can draw. The designer's is a bitmap face, which browsers do
+// not draw; where it is installed, on Windows, Microsoft Sans Serif is too, and is the next
+// face. Naming it would only cost the first paint a vain font lookup for each weight.
+constexpr std::span<const std::string_view> kPageFontFaces =
+    std::span(form::kFontFaces).subspan(1);
+static_assert(form::kFontFaces.front() == form::kFontFace);
+
 // A CSS font-family list: the faces in order, then any face of the generic family.
 std::string fontFamilies(std::span<const std::string_view> faces, std::string_view generic) {
     std::string families;
@@ -210,7 +217,7 @@ std::string designRules() {
     std::string rules = "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
                         " { width: " + px(window.width) + "; height: " + px(window.height) +
                         "; background: " + css(form::kForm.background) +
-                        "; font-family: " + fontFamilies(form::kFontFaces, "sans-serif") +
+                        "; font-family: " + fontFamilies(kPageFontFaces, "sans-serif") +
                         "; font-size: " + pt(form::kForm.font.points) +
                         "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
                         "; --bevel: " + px(form::kButtonDrawing.bevel) +
