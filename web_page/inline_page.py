@@ -1,9 +1,11 @@
 #!/usr/bin/python3
-"""Puts the page's style sheet and script into the page itself, so that the browser shows the
-form without asking for another file first, and lets in exactly these two through the page's
-Content-Security-Policy, by their SHA-256 hashes; no other inline style or script runs.
+"""Puts the page's style sheet, script and the erase button's picture into the page itself, so
+that the browser shows the form without asking for another file first, and lets in exactly the
+style sheet and script through the page's Content-Security-Policy, by their SHA-256 hashes; no
+other inline style or script runs. The picture is written as a data: address, which the policy
+then allows for pictures only.
 
-    inline_page.py PAGE STYLE_SHEET SCRIPT OUT_PAGE
+    inline_page.py PAGE STYLE_SHEET SCRIPT PICTURE OUT_PAGE
 """
 import base64
 import hashlib
@@ -21,7 +23,7 @@ def replaced(page, old, new):
     return page.replace(old, new)
 
 
-def main(page_path, style_path, script_path, out_path):
+def main(page_path, style_path, script_path, picture_path, out_path):
     page = pathlib.Path(page_path).read_text(encoding="utf-8")
     style = "\n" + pathlib.Path(style_path).read_text(encoding="utf-8")
     script = "\n" + pathlib.Path(script_path).read_text(encoding="utf-8")
@@ -31,10 +33,14 @@ def main(page_path, style_path, script_path, out_path):
     page = replaced(page, '<script src="page.js"></script>', f"<script>{script}</script>")
     page = replaced(page, "style-src 'self'", f"style-src {sha256(style)}")
     page = replaced(page, "script-src 'self'", f"script-src 'self' {sha256(script)}")
+    picture = pathlib.Path(picture_path)
+    data = "data:image/png;base64," + base64.b64encode(picture.read_bytes()).decode()
+    page = replaced(page, f'<img src="{picture.name}"', f'<img src="{data}"')
+    page = replaced(page, "img-src 'self'", "img-src 'self' data:")
     pathlib.Path(out_path).write_text(page, encoding="utf-8")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    if len(sys.argv) != 6:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

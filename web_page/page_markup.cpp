@@ -141,7 +141,7 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
     }
     const std::string face = control.kind == ControlKind::PictureButton
                                  ? "<img" + attribute("src", picture) +
-                                       " alt=\"\" fetchpriority=\"low\"" +
+                                       " alt=\"\"" +
                                        attribute("width", std::to_string(form::kPictureSize)) +
                                        attribute("height", std::to_string(form::kPictureSize)) + ">"
                                  : lines(control.caption);
