@@ -199,14 +199,12 @@
         });
     }
 
-    // Once the form is shown: the focus goes to its first control, as on the desktops (focusing
-    // it while the page is first drawn would hold the drawing back), and the module is fetched,
-    // so that nothing competes with the form's first paint. The module starts once the whole
+    // Once the form is shown: the module is fetched, so that nothing competes with the form's
+    // first paint, and the focus goes to its first control, as on the desktops (focusing it
+    // while the page is first drawn would hold the drawing back), in that order, as drawing the
+    // focus takes a while and the fetch need not wait for it. The module starts once the whole
     // page is parsed, as a paint may come before the worksheet's pages are.
     function formShown() {
-        if (document.activeElement === document.body) {
-            control(0).focus();
-        }
         const module = document.createElement('script');
         module.src = 'arithmitika.js';
         module.addEventListener('load', () => {
@@ -217,6 +215,9 @@
             }
         });
         document.head.append(module);
+        if (document.activeElement === document.body) {
+            control(0).focus();
+        }
     }
     // The form is shown when the browser reports its first paint; a browser that reports no
     // paints has shown it a frame after the page is parsed.
