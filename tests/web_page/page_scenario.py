@@ -426,6 +426,9 @@ def early_use(driver, address, controls, module_gate):
         "return document.getElementById('strgreek6') !== null"))
     check_places(driver, controls)
     check(value("intnumber6") == "765", "the sample numbers are shown")
+    wait_until("the magnet's picture", lambda: driver.execute_script(
+        "const p = document.querySelector('#Command3 img'); return p.complete && "
+        "p.naturalWidth === 32;"))
     first = driver.find_element(By.ID, "intnumber")
     first.clear()
     first.send_keys("7x")
