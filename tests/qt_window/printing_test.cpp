@@ -1,5 +1,7 @@
 #include "form_fixture.h"
+#include "sheet/recording_view.h"
 #include "support/temporary_folder.h"
+#include "worksheet/printed_worksheet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,7 +12,6 @@
 
 #include <QPrinter>
 #include <QProcess>
-#include <QStringDecoder>
 
 namespace qt_window {
 namespace {
@@ -43,47 +44,51 @@ Lines spaced(const std::string& text) {
     return lines;
 }
 
-// The sample worksheet's lines as text, in two parts: the pupils' up to the brand under the
-// exercises (the file's first 41 lines), and the answer key's.
-std::vector<std::string> samplePages() {
-    const std::string bytes = testing_support::readBytes(
-        std::filesystem::path(ARITHMITIKA_TEST_DATA) / "sample_numbers_converted.txt");
-    const QString text = QStringDecoder("windows-1253")(QByteArray::fromStdString(bytes));
-    const QStringList lines = text.split("\r\n");
-    return {lines.mid(0, 41).join('\n').toStdString(), lines.mid(41).join('\n').toStdString()};
+// A page of the layout as text, one line after another.
+std::string joined(const std::vector<std::string>& page) {
+    std::string text;
+    for (const std::string& line : page) {
+        text += line + '\n';
+    }
+    return text;
 }
 
 class PrintingTest : public FormTest {};
 
-// The worksheet printed into a PDF reads as the worksheet: the pupils' page, then the answer
-// key on its own, at the size the layout chose, its print zones under each other.
+// The worksheet printed into a PDF reads as the layout laid it out for the paper: the pupils'
+// page, then the answer key on its own, at the layout's size, its print zones under each other.
 TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
     click("Command1");
     click("Command2");
-    const std::vector<std::string> expected = samplePages();
-    // The 93-character rule fits 523 points of A4 at 9.2 points, 540 of Letter at 9.5.
+    sheet::RecordingView view;
+    sheet::ExerciseSheet converted(view);
+    converted.convertToOrdinals();
+    converted.convertToCardinals();
     struct Paper {
         const char* name;
         QPageSize::PageSizeId size;
-        double fontPoints;
+        worksheet::PaperSize points;
     };
-    for (const Paper& paper :
-         {Paper{"A4", QPageSize::A4, 9.2}, {"Letter", QPageSize::Letter, 9.5}}) {
+    for (const Paper& paper : {Paper{"A4", QPageSize::A4, worksheet::kA4},
+                               Paper{"Letter", QPageSize::Letter, worksheet::kLetter}}) {
         SCOPED_TRACE(paper.name);
+        const double margin = worksheet::kPrintMargin;
+        const worksheet::PrintedWorksheet expected = converted.printedWorksheet(
+            {paper.points.width - 2 * margin, paper.points.height - 2 * margin});
+        ASSERT_EQ(expected.pages.size(), 2U);
         const std::filesystem::path pdf = programFolder.path() / "printed.pdf";
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
         printer.setPageSize(QPageSize(paper.size));
-        const double margin = worksheet::kPrintMargin;
         printer.setPageMargins({margin, margin, margin, margin}, QPageLayout::Point);
         ASSERT_TRUE(form->printWorksheet(printer));
 
         const std::string text = pdftotext(pdf, "-layout");
         const std::size_t pageEnd = text.find('\f');
         ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
-        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(expected[0]));
-        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(expected[1]));
+        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(joined(expected.pages[0])));
+        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(joined(expected.pages[1])));
 
         // Columns 12, 43 and 57: the margin, the heading ΑΡΙΘΜΟΣ and the brand, one advance
         // of a monospaced face (0.6 of its size) apart per column.
@@ -97,7 +102,7 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
         const double margin12 = startOf("ΟΝΟΜΑ:_+");
         const double advance = (startOf("TRELOVANDIKA®") - margin12) / 45;
         EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
-        EXPECT_NEAR(advance / 0.6, paper.fontPoints, 0.1);
+        EXPECT_NEAR(advance / 0.6, expected.fontPoints, 0.1);
         EXPECT_NEAR(margin12 - 11 * advance, margin, 1.0) << "the margin asked for";
     }
 }
