@@ -211,14 +211,17 @@ std::string standardColours() {
            "; --dark-edge: " + css(standard.darkEdge);
 }
 
-// The form's places, sizes, colours and fonts, one rule for the window and one a control.
+// The form's places, sizes, colours and fonts, one rule for the window and one a control. The
+// window's font is the whole page's: the page's hidden heading then needs no face of its own,
+// which would cost the first paint one more font lookup.
 std::string designRules() {
     const form::PixelRect window = formPixels();
-    std::string rules = "\n/* The form's design. */\n#" + std::string(form::kForm.name) +
-                        " { width: " + px(window.width) + "; height: " + px(window.height) +
+    std::string rules = "\n/* The form's design. */\nbody { font-family: " +
+                        fontFamilies(kPageFontFaces, "sans-serif") +
+                        "; font-size: " + pt(form::kForm.font.points) + "; }\n#" +
+                        std::string(form::kForm.name) + " { width: " + px(window.width) +
+                        "; height: " + px(window.height) +
                         "; background: " + css(form::kForm.background) +
-                        "; font-family: " + fontFamilies(kPageFontFaces, "sans-serif") +
-                        "; font-size: " + pt(form::kForm.font.points) +
                         "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
                         "; --bevel: " + px(form::kButtonDrawing.bevel) +
                         "; --focus-inset: " + px(form::kButtonDrawing.focusInset) + "; }\n";
