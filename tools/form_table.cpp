@@ -1,9 +1,12 @@
 // Prints the form's table of controls, one control a line, for scripts that find the controls
 // the way the design places them (the end-to-end test clicks them there):
 //   name  kind  left  top  width  height  accessible name  text colour  background
+//   font size  font weight  faces
 // with places in pixels at the design's density, colours as CSS writes them (a label has no
 // background: "none"; where the design says "standard", the standard colour a page paints),
-// fields separated by tabs, and a line break inside a name written as \r or \n.
+// the font's size in CSS pixels and its weight as CSS numbers it, the window's faces in order,
+// separated by commas, fields separated by tabs, and a line break inside a name written as \r
+// or \n.
 
 #include "form/design.h"
 #include "form/scaling.h"
@@ -60,6 +63,15 @@ std::pair<std::string, std::string> colours(const form::ControlDesign& control) 
             rgb(control.background.value_or(standard.buttonFace))};
 }
 
+// The window's faces, in the order a window tries them.
+std::string faces() {
+    std::string list;
+    for (const std::string_view face : form::kFontFaces) {
+        list += (list.empty() ? "" : ", ") + std::string(face);
+    }
+    return list;
+}
+
 } // namespace
 
 int main() {
@@ -68,9 +80,12 @@ int main() {
         const std::string name(control.name);
         const std::string accessible = escaped(form::accessibleName(control));
         const auto [text, background] = colours(control);
-        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\t%s\t%s\n", name.c_str(),
+        constexpr double kPixelsPerPoint = 96.0 / 72.0; // CSS's fixed ratio
+        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\t%s\t%s\t%g\t%d\t%s\n", name.c_str(),
                     kindName(control.kind), place.left, place.top, place.width, place.height,
-                    accessible.c_str(), text.c_str(), background.c_str());
+                    accessible.c_str(), text.c_str(), background.c_str(),
+                    control.font.points * kPixelsPerPoint, control.font.bold ? 700 : 400,
+                    faces().c_str());
     }
     return 0;
 }

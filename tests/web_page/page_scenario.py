@@ -57,11 +57,13 @@ def check(condition, what):
 def read_form_table(path):
     controls = []
     for line in pathlib.Path(path).read_text(encoding="utf-8").splitlines():
-        name, kind, left, top, width, height, accessible, text, ground = line.split("\t")
+        (name, kind, left, top, width, height, accessible, text, ground, size, weight,
+         faces) = line.split("\t")
         controls.append({"name": name, "kind": kind, "place": [int(left), int(top), int(width),
                          int(height)], "accessible": accessible.replace("\\r", "\r")
                          .replace("\\n", "\n"),
-                         "colours": [text, "rgba(0, 0, 0, 0)" if ground == "none" else ground]})
+                         "colours": [text, "rgba(0, 0, 0, 0)" if ground == "none" else ground],
+                         "font": [float(size), weight], "faces": faces.split(", ")})
     return controls
 
 
@@ -590,12 +592,17 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     check(value("strgreek6") == "επτακόσια εξήντα πέντε ", "the last cardinal")
     check(element("strRoman").is_enabled(), "strRoman is enabled by a conversion")
     if fits and "coloured" not in design_looks:  # in the first engine: the design's colours
-        design_looks["coloured"] = True
-        shown = [control for control in controls if control["kind"] in ("box", "label")]
-        for control, look in zip(shown, driver.execute_script(
-                LOOK, [control["name"] for control in shown])):
-            check(look[2:4] == control["colours"], f"{control['name']} is painted {look[2:4]},"
-                  f" designed {control['colours']}")
+        design_looks["coloured"] = True  # and fonts
+        for control, look in zip(controls, driver.execute_script(LOOK, names)):
+            if control["kind"] in ("box", "label"):
+                check(look[2:4] == control["colours"], f"{control['name']} is painted "
+                      f"{look[2:4]}, designed {control['colours']}")
+            # The window's faces that a browser can draw, in the window's order, then any face.
+            faces = [face.strip().strip('"') for face in look[4].split(",")]
+            check(look[0:2] == control["font"] and faces[-1] == "sans-serif" and
+                  1 < len(faces) and faces[:-1] == control["faces"][-(len(faces) - 1):],
+                  f"{control['name']} is written in {look[0:2] + [look[4]]}, designed "
+                  f"{control['font'] + [control['faces']]}")
     face = lambda: driver.execute_script(
         "return getComputedStyle(document.getElementById('Command1')).backgroundColor")
     if fits:  # a phone has no pointer to hover with
