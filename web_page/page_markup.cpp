@@ -218,13 +218,12 @@ std::string designRules() {
     const form::PixelRect window = formPixels();
     std::string rules = "\n/* The form's design. */\nbody { font-family: " +
                         fontFamilies(kPageFontFaces, "sans-serif") +
-                        "; font-size: " + pt(form::kForm.font.points) + "; }\n#" +
-                        std::string(form::kForm.name) + " { width: " + px(window.width) +
-                        "; height: " + px(window.height) +
-                        "; background: " + css(form::kForm.background) +
-                        "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
-                        "; --bevel: " + px(form::kButtonDrawing.bevel) +
-                        "; --focus-inset: " + px(form::kButtonDrawing.focusInset) + "; }\n";
+                        "; font-size: " + pt(form::kForm.font.points) + "; }\n";
+    rules += "#" + std::string(form::kForm.name) + " { width: " + px(window.width) +
+             "; height: " + px(window.height) + "; background: " + css(form::kForm.background) +
+             "; --disabled-text: " + css(form::kDisabledText) + standardColours() +
+             "; --bevel: " + px(form::kButtonDrawing.bevel) +
+             "; --focus-inset: " + px(form::kButtonDrawing.focusInset) + "; }\n";
     for (const ControlDesign& control : form::kControls) {
         rules += "#" + std::string(control.name) + " { " + placeRules(control.place) +
                  " font-size: " + pt(control.font.points) + ";" +
