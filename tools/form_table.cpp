@@ -75,17 +75,18 @@ std::string faces() {
 } // namespace
 
 int main() {
+    const std::string windowFaces = faces();
     for (const form::ControlDesign& control : form::kControls) {
         const form::PixelRect place = form::toPixels(control.place, form::kDesignDpi);
         const std::string name(control.name);
         const std::string accessible = escaped(form::accessibleName(control));
         const auto [text, background] = colours(control);
-        constexpr double kPixelsPerPoint = 96.0 / 72.0; // CSS's fixed ratio
+        // A CSS pixel is a pixel at the design's density.
+        const double fontPixels = control.font.points * form::kDesignDpi / form::kPointsPerInch;
         std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\t%s\t%s\t%g\t%d\t%s\n", name.c_str(),
                     kindName(control.kind), place.left, place.top, place.width, place.height,
-                    accessible.c_str(), text.c_str(), background.c_str(),
-                    control.font.points * kPixelsPerPoint, control.font.bold ? 700 : 400,
-                    faces().c_str());
+                    accessible.c_str(), text.c_str(), background.c_str(), fontPixels,
+                    control.font.bold ? 700 : 400, windowFaces.c_str());
     }
     return 0;
 }
