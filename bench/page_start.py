@@ -4,17 +4,18 @@
     page_start.py PAGE_FOLDER FORM_TABLE [RUNS]
 
 Headless Chromium opens the page and a yardstick in turns, RUNS times each (default 31), each
-visit in a new tab, as a person opens a page, both served gzipped from a local server as any real web server serves them (one write a response,
-without Nagle's delay), never from the browser's cache. It reads the browser's own paint
-entries: the first contentful paint and the largest contentful paint, as a person sees them;
-and, on the page, when a click on Command1 made at the first contentful paint has filled
-strRoman. The yardstick is a plain HTML page of FORM_TABLE's controls at the same places with
-the same numbers, without script. First visits find neither the page's service worker nor its
-kept files; repeat visits, measured apart, are answered by them. (Visits one after another in
-one tab measure something else: the tab keeps each earlier visit frozen for its Back button,
-and the page, whose module has run, weighs more there than plain HTML.) The goals: the first
-contentful paint at most 1.25 times the yardstick's, on first and repeat visits; the answer at
-most 2 times its paint; all of the page's files at most 48 KiB gzipped.
+visit in a new tab, as a person opens a page, both served gzipped from a local server as any
+real web server serves them (one write a response, without Nagle's delay), never from the
+browser's cache. It reads the browser's own paint entries: the first contentful paint and the
+largest contentful paint, as a person sees them; and, on the page, when a click on Command1
+made at the first contentful paint has filled strRoman. The yardstick is a plain HTML page of
+FORM_TABLE's controls at the same places with the same numbers, without script. First visits
+find neither the page's service worker nor its kept files; repeat visits, measured apart, are
+answered by them. (Visits one after another in one tab measure something else: the tab keeps
+each earlier visit frozen for its Back button, and the page, whose module has run, weighs more
+there than plain HTML.) The goals: the first contentful paint at most 1.25 times the
+yardstick's, on first and repeat visits; the answer at most 2 times its paint; all of the
+page's files at most 48 KiB gzipped.
 """
 import functools
 import gzip
