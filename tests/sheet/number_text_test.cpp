@@ -72,6 +72,8 @@ TEST(ReadNumber, FractionsRoundHalfToEven) {
         {"negative rounds to zero", "-0.4", number(0)},
         {"no whole digits", ".5", number(0)},
         {"no whole digits above half", ".51", number(1)},
+        {"no whole digits, three after", ".500", number(0)},
+        {"no whole digits, three after, signed", "-.500", number(0)},
         {"point without fraction", "7.", number(7)},
         {"rounds down at the top", "32767.4", number(32767)},
         {"rounds to even at the bottom", "-32768.5", number(-32768)},

@@ -73,6 +73,18 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
     std::vector<WorksheetRow> longest = kSampleRows;
     longest[6] = {digits, "", ""};
 
+    // 29999 in the last row: its answer line is the widest line, and still no measure of the
+    // size.
+    std::vector<WorksheetRow> largestLast = kSampleRows;
+    largestLast[6] = {"29999", ordinal, cardinal};
+
+    // 3000 digits: the number line goes on over 36 more lines, so the pupils' part fills a page
+    // of 71 lines at 9 points (10.8 from line to line) and goes on over a second; the answer
+    // key, 35 lines longer, starts the third.
+    std::vector<WorksheetRow> overAPage = kSampleRows;
+    const std::string thousands(3000, '7');
+    overAPage[6] = {thousands, "", ""};
+
     struct Case {
         std::string name;
         std::vector<WorksheetRow> rows;
@@ -81,6 +93,7 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         std::size_t columns;
         std::vector<Lines> pages; // empty: only the line counts below are known
         std::vector<std::size_t> lineCounts;
+        std::size_t answerKeyPage = 1;
     };
     const PrintArea a4{kA4.width - 2 * kPrintMargin, kA4.height - 2 * kPrintMargin};
     const PrintArea letter{kLetter.width - 2 * kPrintMargin, kLetter.height - 2 * kPrintMargin};
@@ -92,6 +105,11 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         {"the sample on either", kSampleRows, kEitherPaper, 9.2, 93, {pupils, key}, {41, 14}},
         {"29999 on A4", largest, a4, 9.2, 93, {largestPupils, largestKey}, {41, 15}},
         {"a very long number on A4", longest, a4, 9.0, 95, {}, {45, 17}},
+        {"29999 in the last row on A4", largestLast, a4, 9.2, 93, {}, {41, 15}},
+        // 565 points hold the rule's 93 characters at 9.96 points: 9.9, never the 10.0 nearer.
+        {"a size just under a tenth", kSampleRows, {565.0, 700.0}, 9.9, 93, {pupils, key},
+         {41, 14}},
+        {"a number text over a page", overAPage, a4, 9.0, 95, {}, {71, 6, 49}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,7 +117,7 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         EXPECT_DOUBLE_EQ(printed.fontPoints, c.fontPoints);
         EXPECT_DOUBLE_EQ(printed.linePoints, c.fontPoints * kPrintFont.lineSpacing);
         EXPECT_EQ(printed.columns, c.columns);
-        EXPECT_EQ(printed.answerKeyPage, 1U);
+        EXPECT_EQ(printed.answerKeyPage, c.answerKeyPage);
         if (!c.pages.empty()) {
             EXPECT_EQ(printed.pages, c.pages);
         }
