@@ -23,6 +23,7 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
+using ::testing::StartsWith;
 using testing_support::readBytes;
 using testing_support::TemporaryFolder;
 using testing_support::writeBytes;
@@ -203,10 +204,24 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
              s.setText({1, Column::Cardinal}, "εκατόν πενήντα επτά");
          },
          {"Γραμμή 2 (157): οι λύσεις είναι του αριθμού 156, που άλλαξε μετά τη μετατροπή."}},
-        {"a number box emptied",
+        {"only the ordinals converted, never the cardinals",
+         [](ExerciseSheet& s) { s.convertToOrdinals(); },
+         {"Γραμμή 1 (1001): δεν έχει μετατραπεί ακόμη.",
+          "Γραμμή 2 (156): δεν έχει μετατραπεί ακόμη.", "Γραμμή 3 (67): δεν έχει μετατραπεί ακόμη.",
+          "Γραμμή 4 (466): δεν έχει μετατραπεί ακόμη.", "Γραμμή 5 (78): δεν έχει μετατραπεί ακόμη.",
+          "Γραμμή 6 (23): δεν έχει μετατραπεί ακόμη.",
+          "Γραμμή 7 (765): δεν έχει μετατραπεί ακόμη."}},
+        {"a number box emptied to spaces",
+         [](ExerciseSheet& s) {
+             convertBoth(s);
+             s.setText({6, Column::Number}, "   ");
+         },
+         {"Γραμμή 7: οι λύσεις είναι του αριθμού 765, που άλλαξε μετά τη μετατροπή."}},
+        {"a number box emptied with one answer",
          [](ExerciseSheet& s) {
              convertBoth(s);
              s.setText({6, Column::Number}, "");
+             s.setText({6, Column::Ordinal}, "");
          },
          {"Γραμμή 7: οι λύσεις είναι του αριθμού 765, που άλλαξε μετά τη μετατροπή."}},
         {"a row emptied whole is no exercise",
@@ -218,35 +233,55 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
          },
          {}},
     };
+    // The same warning wherever the worksheet goes: a download, or a folder on a desktop.
+    TemporaryFolder folder;
+    KeptDownload download;
+    FolderDestination folders({{folder.path(), WorksheetFolder::Kind::Program}});
+    struct Destination {
+        const char* name;
+        WorksheetDestination& destination;
+        std::string readyText; // the message when it has nothing to warn of
+    };
+    const std::vector<Destination> destinations{
+        {"a download", download, kReadyText + kOpenFromBrowser},
+        {"a folder", folders, kReady},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        RecordingView view;
-        ExerciseSheet sheet(view);
-        c.steps(sheet);
-        view.messages.clear(); // what the conversions said
-        std::vector<worksheet::WorksheetRow> rows;
-        for (std::size_t r = 0; r < kRowCount; ++r) {
-            rows.push_back({sheet.row(r).number, sheet.row(r).ordinal, sheet.row(r).cardinal});
-        }
-        KeptDownload download;
-        sheet.writeWorksheet(download);
-        EXPECT_EQ(download.bytes, worksheet::worksheetBytes(rows).bytes) << "the file as it was";
-        ASSERT_EQ(view.messages.size(), 1U);
-        const Message& message = view.messages.front();
-        std::vector<std::string> listed;
-        std::istringstream lines(message.text);
-        for (std::string line; std::getline(lines, line);) {
-            if (line.starts_with("Γραμμή ")) {
-                listed.push_back(line);
+        for (const Destination& d : destinations) {
+            SCOPED_TRACE(c.name + " into " + d.name);
+            RecordingView view;
+            ExerciseSheet sheet(view);
+            c.steps(sheet);
+            view.messages.clear(); // what the conversions said
+            std::vector<worksheet::WorksheetRow> rows;
+            for (std::size_t r = 0; r < kRowCount; ++r) {
+                rows.push_back(
+                    {sheet.row(r).number, sheet.row(r).ordinal, sheet.row(r).cardinal});
             }
-        }
-        EXPECT_EQ(listed, c.listed);
-        if (c.listed.empty()) {
-            EXPECT_EQ(message.kind, Message::Kind::Plain);
-            EXPECT_EQ(message.text, kReadyText + kOpenFromBrowser) << "today's message";
-        } else {
-            EXPECT_EQ(message.kind, Message::Kind::Warning);
-            EXPECT_THAT(message.text, HasSubstr("Προσοχή: οι λύσεις λείπουν ή είναι λάθος"));
+            sheet.writeWorksheet(d.destination);
+            EXPECT_EQ(&d.destination == &download ? download.bytes
+                                                  : readBytes(folder.path() / "numbers.txt"),
+                      worksheet::worksheetBytes(rows).bytes)
+                << "the file as it was";
+            ASSERT_EQ(view.messages.size(), 1U);
+            const Message& message = view.messages.front();
+            std::vector<std::string> listed;
+            std::istringstream lines(message.text);
+            for (std::string line; std::getline(lines, line);) {
+                if (line.starts_with("Γραμμή ")) {
+                    listed.push_back(line);
+                }
+            }
+            EXPECT_EQ(listed, c.listed);
+            if (c.listed.empty()) {
+                EXPECT_EQ(message.kind, Message::Kind::Plain);
+                EXPECT_EQ(message.text, d.readyText) << "today's message";
+            } else {
+                EXPECT_EQ(message.kind, Message::Kind::Warning);
+                EXPECT_THAT(message.text,
+                            StartsWith(d.readyText +
+                                       "\n\nΠροσοχή: οι λύσεις λείπουν ή είναι λάθος"));
+            }
         }
     }
 }
