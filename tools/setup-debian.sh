@@ -72,7 +72,8 @@ fi
 
 # Another install, or the automatic updates of a machine that has just started, may hold the
 # package manager's lock for a while: apt-get is tried again every 10 seconds, saying so, and
-# given up on with a clear message after 5 minutes.
+# given up on with a clear message after 5 minutes (SETUP_LOCK_WAIT and SETUP_LOCK_RETRY, in
+# seconds, change both).
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 apt_get() {
@@ -91,8 +92,8 @@ apt_get() {
             return 1
         fi
         echo "Another program is installing packages; waiting for it to finish ($waited s)..." >&2
-        sleep 10
-        waited=$((waited + 10))
+        sleep "${SETUP_LOCK_RETRY:-10}"
+        waited=$((waited + ${SETUP_LOCK_RETRY:-10}))
     done
     cat "$errors" >&2
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# While another program holds the package manager's locks, the set-up script gives up once
-# SETUP_LOCK_WAIT seconds have passed, saying what to do, rather than waiting for ever:
+# While another program holds the package manager's locks, the set-up script tries again
+# every SETUP_LOCK_RETRY seconds and gives up once SETUP_LOCK_WAIT seconds have passed, saying
+# what to do, rather than waiting for ever:
 #   setup_lock_wait_test.sh SETUP_SCRIPT
 # It takes the system's own locks, so it runs as root only (77: skipped otherwise). Every
 # package is made to look missing, so that the script has something to install.
@@ -37,11 +38,19 @@ mkdir "$work/bin"
 printf '#!/bin/sh\nexit 1\n' >"$work/bin/dpkg-query"
 chmod +x "$work/bin/dpkg-query"
 status=0
-PATH="$work/bin:$PATH" SETUP_LOCK_WAIT=0 timeout 20 "$script" build 2>"$work/said" || status=$?
+PATH="$work/bin:$PATH" SETUP_LOCK_WAIT=3 SETUP_LOCK_RETRY=1 timeout 20 "$script" build \
+    2>"$work/said" || status=$?
 cat "$work/said"
 case "$status" in
 0) echo "the set-up script installed while the package manager was locked" >&2 ;;
 124) echo "the set-up script was still waiting after 20 seconds" >&2 ;;
-*) grep -q "holds the package manager" "$work/said" && exit 0 ;;
+*)
+    # It waited, a second at a time, until the limit and no longer.
+    waits=$(grep -c "waiting for it to finish" "$work/said" || true)
+    if [ "$waits" -eq 3 ] && grep -q "installing packages for 3 seconds" "$work/said"; then
+        exit 0
+    fi
+    echo "the set-up script tried $waits times instead of 3 before giving up" >&2
+    ;;
 esac
 exit 1
