@@ -255,8 +255,7 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
             view.messages.clear(); // what the conversions said
             std::vector<worksheet::WorksheetRow> rows;
             for (std::size_t r = 0; r < kRowCount; ++r) {
-                rows.push_back(
-                    {sheet.row(r).number, sheet.row(r).ordinal, sheet.row(r).cardinal});
+                rows.push_back({sheet.row(r).number, sheet.row(r).ordinal, sheet.row(r).cardinal});
             }
             sheet.writeWorksheet(d.destination);
             EXPECT_EQ(&d.destination == &download ? download.bytes
@@ -278,9 +277,9 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
                 EXPECT_EQ(message.text, d.readyText) << "today's message";
             } else {
                 EXPECT_EQ(message.kind, Message::Kind::Warning);
-                EXPECT_THAT(message.text,
-                            StartsWith(d.readyText +
-                                       "\n\nΠροσοχή: οι λύσεις λείπουν ή είναι λάθος"));
+                EXPECT_THAT(
+                    message.text,
+                    StartsWith(d.readyText + "\n\nΠροσοχή: οι λύσεις λείπουν ή είναι λάθος"));
             }
         }
     }

@@ -107,7 +107,12 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         {"a very long number on A4", longest, a4, 9.0, 95, {}, {45, 17}},
         {"29999 in the last row on A4", largestLast, a4, 9.2, 93, {}, {41, 15}},
         // 565 points hold the rule's 93 characters at 9.96 points: 9.9, never the 10.0 nearer.
-        {"a size just under a tenth", kSampleRows, {565.0, 700.0}, 9.9, 93, {pupils, key},
+        {"a size just under a tenth",
+         kSampleRows,
+         {565.0, 700.0},
+         9.9,
+         93,
+         {pupils, key},
          {41, 14}},
         {"a number text over a page", overAPage, a4, 9.0, 95, {}, {71, 6, 49}, 2},
     };
