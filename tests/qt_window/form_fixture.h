@@ -3,6 +3,7 @@
 #include "qt_window/form1takt.h"
 #include "support/temporary_folder.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
     }
 
     std::vector<SeenMessage> take() { return std::exchange(m_seen, {}); }
+    // What a test does with another modal window, such as a print preview, before it is closed.
+    std::function<void(QWidget&)> beforeClosing;
     // The classes of the other modal windows closed, such as a print preview.
     std::vector<QString> takeOthers() { return std::exchange(m_others, {}); }
     bool nothingSeen() const { return m_seen.empty() && m_others.empty(); }
@@ -48,6 +51,9 @@ private:
             box->button(QMessageBox::Ok)->click();
         } else {
             m_others.emplace_back(modal->metaObject()->className());
+            if (beforeClosing) {
+                beforeClosing(*modal);
+            }
             modal->close();
         }
     }

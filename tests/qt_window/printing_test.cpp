@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 
@@ -42,6 +43,24 @@ Lines spaced(const std::string& text) {
         }
     }
     return lines;
+}
+
+// Where each line of each page stands from the paper's top, as poppler reads its words' boxes:
+// the top of the line's tallest word, in points.
+std::vector<std::vector<double>> lineTops(const std::string& boxes) {
+    std::vector<std::vector<double>> pages;
+    const std::regex item("<page |<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"");
+    for (std::sregex_iterator at(boxes.begin(), boxes.end(), item), end; at != end; ++at) {
+        if (!(*at)[1].matched) {
+            pages.emplace_back();
+            continue;
+        }
+        const double top = std::stod((*at)[1]);
+        if (pages.back().empty() || top > pages.back().back() + 0.5) {
+            pages.back().push_back(top);
+        }
+    }
+    return pages;
 }
 
 // A page of the layout as text, one line after another.
@@ -77,7 +96,9 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
             {paper.points.width - 2 * margin, paper.points.height - 2 * margin});
         ASSERT_EQ(expected.pages.size(), 2U);
         const std::filesystem::path pdf = programFolder.path() / "printed.pdf";
+        // At a real printer's density: the layout's points must not depend on it.
         QPrinter printer(QPrinter::HighResolution);
+        printer.setResolution(600);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
         printer.setPageSize(QPageSize(paper.size));
@@ -104,6 +125,26 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
         EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
         EXPECT_NEAR(advance / 0.6, expected.fontPoints, 0.1);
         EXPECT_NEAR(margin12 - 11 * advance, margin, 1.0) << "the margin asked for";
+
+        // Every line that shows anything one line pitch after another, the first one's letters
+        // from the top margin down.
+        const std::vector<std::vector<double>> tops = lineTops(boxes);
+        ASSERT_EQ(tops.size(), expected.pages.size());
+        for (std::size_t page = 0; page < tops.size(); ++page) {
+            SCOPED_TRACE("page " + std::to_string(page + 1));
+            std::vector<double> expectedTops;
+            const Lines& lines = expected.pages[page];
+            for (std::size_t line = 0; line < lines.size(); ++line) {
+                if (lines[line].find_first_not_of(' ') != std::string::npos) {
+                    expectedTops.push_back(margin +
+                                           static_cast<double>(line) * expected.linePoints);
+                }
+            }
+            ASSERT_EQ(tops[page].size(), expectedTops.size());
+            for (std::size_t line = 0; line < tops[page].size(); ++line) {
+                EXPECT_NEAR(tops[page][line], expectedTops[line], 1.5) << "line " << line;
+            }
+        }
     }
 }
 
@@ -113,6 +154,33 @@ TEST_F(PrintingTest, APrinterThatCannotTakeTheWorksheetIsSaid) {
     printer.setOutputFileName(
         QString::fromStdString((programFolder.path() / "missing" / "printed.pdf").string()));
     EXPECT_FALSE(form->printWorksheet(printer));
+}
+
+// Ctrl+P's printer keeps half an inch from each edge of the paper, and a printer that does not
+// take the worksheet is said in a warning.
+TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
+    QMarginsF margins;
+    closer.beforeClosing = [this, &margins](QWidget& modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(&modal);
+        ASSERT_NE(preview, nullptr);
+        margins = preview->printer()->pageLayout().margins(QPageLayout::Point);
+        // The teacher prints, to a printer that refuses the job.
+        QPrinter refusing(QPrinter::HighResolution);
+        refusing.setOutputFormat(QPrinter::PdfFormat);
+        refusing.setOutputFileName(
+            QString::fromStdString((programFolder.path() / "missing" / "printed.pdf").string()));
+        emit preview->paintRequested(&refusing);
+    };
+    QTest::keyClick(box("intnumber3"), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(closer.takeOthers(), std::vector<QString>{"QPrintPreviewDialog"});
+    const double halfInch = worksheet::kPrintMargin;
+    EXPECT_EQ(margins, QMarginsF(halfInch, halfInch, halfInch, halfInch));
+    QTest::qWait(50); // for the message box to open and be closed
+    const std::vector<SeenMessage> seen = closer.take();
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen[0].text.startsWith("Το φύλλο εργασίας δεν τυπώθηκε"))
+        << seen[0].text.toStdString();
 }
 
 // Ctrl+P opens a print preview, from any control; closing it prints nothing, says nothing and
