@@ -14,13 +14,7 @@
 #include <system_error>
 #include <utility>
 
-#include <cderr.h>
 #include <commctrl.h>
-// commdlg.h declares PrintDlgEx only after the COM declarations.
-// clang-format off
-#include <objbase.h>
-#include <commdlg.h>
-// clang-format on
 #include <oleacc.h>
 #include <windowsx.h>
 
@@ -160,9 +154,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 } // namespace
 
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
-                     MessageBoxFunction messageBox, PrintDialogFunction printDialog)
+                     MessageBoxFunction messageBox, PrintingSystem printing)
     : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_printDialog(std::move(printDialog)), m_sheet(*this), m_command1Look(m_sheet.command1Look()),
+      m_printing(std::move(printing)), m_sheet(*this), m_command1Look(m_sheet.command1Look()),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
@@ -378,31 +372,8 @@ void Form1takt::showMessageBox(HWND owner, const std::wstring& text, const std::
     MessageBoxW(owner, text.c_str(), title.c_str(), style);
 }
 
-Form1takt::ChosenPrinter Form1takt::showPrintDialog(HWND owner) {
-    PRINTDLGEXW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE |
-                   PD_USEDEVMODECOPIESANDCOLLATE;
-    dialog.nStartPage = START_PAGE_GENERAL;
-    const HRESULT shown = PrintDlgExW(&dialog);
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
-    if (FAILED(shown)) {
-        return {CommDlgExtendedError() == PDERR_NODEFAULTPRN ? ChosenPrinter::Outcome::NoPrinter
-                                                             : ChosenPrinter::Outcome::Failed};
-    }
-    if (dialog.dwResultAction != PD_RESULT_PRINT || dialog.hDC == nullptr) {
-        if (dialog.hDC != nullptr) {
-            DeleteDC(dialog.hDC);
-        }
-        return {ChosenPrinter::Outcome::Cancelled};
-    }
-    return {ChosenPrinter::Outcome::Chosen, dialog.hDC};
-}
-
 void Form1takt::printWorksheet() {
-    const ChosenPrinter chosen = m_printDialog(m_window);
+    const ChosenPrinter chosen = choosePrinter(m_window, m_printing);
     switch (chosen.outcome) {
     case ChosenPrinter::Outcome::Cancelled:
         return;
@@ -415,10 +386,10 @@ void Form1takt::printWorksheet() {
     case ChosenPrinter::Outcome::Chosen:
         break;
     }
-    const PrinterPage page = printerPage(chosen.dc);
+    const PrinterPage page = printerPage(m_printing.metrics(chosen.dc));
     const bool printed =
-        printWorksheetPages(chosen.dc, m_sheet.printedWorksheet(page.area), page.origin);
-    DeleteDC(chosen.dc);
+        printWorksheetPages(chosen.dc, m_sheet.printedWorksheet(page.area), page, m_printing);
+    m_printing.release(chosen.dc);
     if (!printed) {
         showMessage(sheet::worksheetNotPrinted());
     }

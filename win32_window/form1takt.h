@@ -12,6 +12,7 @@
 #include "sheet/sheet_view.h"
 #include "sheet/worksheet_folders.h"
 #include "win32_window/gdi.h"
+#include "win32_window/worksheet_printing.h"
 
 #include <array>
 #include <functional>
@@ -29,20 +30,11 @@ public:
     using MessageBoxFunction = std::function<void(HWND owner, const std::wstring& text,
                                                   const std::wstring& title, UINT style)>;
 
-    // The printer the teacher chose for the worksheet, or why there is none.
-    struct ChosenPrinter {
-        enum class Outcome { Chosen, Cancelled, NoPrinter, Failed };
-        Outcome outcome;
-        HDC dc = nullptr; // when chosen: the printer's device context, which the window deletes
-    };
-    // How the printer is chosen: the standard print dialog by default; tests answer it.
-    using PrintDialogFunction = std::function<ChosenPrinter(HWND owner)>;
-
     // Creates the window, hidden, centred on the work area of the monitor it opens on.
-    // worksheetFolders: where the worksheet may be written, in order of preference.
+    // worksheetFolders: where the worksheet may be written, in order of preference; printing:
+    // the system's print dialog and spooler, or a test's.
     Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
-              MessageBoxFunction messageBox = showMessageBox,
-              PrintDialogFunction printDialog = showPrintDialog);
+              MessageBoxFunction messageBox = showMessageBox, PrintingSystem printing = {});
     ~Form1takt();
     Form1takt(const Form1takt&) = delete;
     Form1takt& operator=(const Form1takt&) = delete;
@@ -71,8 +63,6 @@ public:
     // The standard message box, modal, with an OK button.
     static void showMessageBox(HWND owner, const std::wstring& text, const std::wstring& title,
                                UINT style);
-    // The standard print dialog (PrintDlgEx), modal: all pages, no page range.
-    static ChosenPrinter showPrintDialog(HWND owner);
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -102,7 +92,7 @@ private:
 
     sheet::FolderDestination m_worksheetDestination;
     MessageBoxFunction m_messageBox;
-    PrintDialogFunction m_printDialog;
+    PrintingSystem m_printing;
     sheet::ExerciseSheet m_sheet;
     sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so
 

@@ -7,38 +7,77 @@
 #include <cmath>
 #include <string>
 
+#include <cderr.h>
+
 namespace win32_window {
 
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
 
-// Points on the device as its pixels, across or down.
-int pixels(HDC dc, double points, int axis) {
-    return static_cast<int>(std::lround(points * GetDeviceCaps(dc, axis) / kPointsPerInch));
+// Points as a device's pixels at this density.
+int pixels(double points, int dotsPerInch) {
+    return static_cast<int>(std::lround(points * dotsPerInch / kPointsPerInch));
+}
+
+// A device's pixels as points at this density.
+double points(LONG pixels, LONG dotsPerInch) {
+    return static_cast<double>(pixels) * kPointsPerInch / static_cast<double>(dotsPerInch);
 }
 
 } // namespace
 
-PrinterPage printerPage(HDC printer) {
-    const auto points = [printer](int capability, int axis) {
-        return GetDeviceCaps(printer, capability) * kPointsPerInch / GetDeviceCaps(printer, axis);
-    };
-    const double paperWidth = points(PHYSICALWIDTH, LOGPIXELSX);
-    const double paperHeight = points(PHYSICALHEIGHT, LOGPIXELSY);
-    // The device's pixel 0 is the printable area's corner, this far in from the paper's.
-    const double unprintableLeft = points(PHYSICALOFFSETX, LOGPIXELSX);
-    const double unprintableTop = points(PHYSICALOFFSETY, LOGPIXELSY);
+PrinterMetrics printerMetrics(HDC printer) {
+    return {{GetDeviceCaps(printer, LOGPIXELSX), GetDeviceCaps(printer, LOGPIXELSY)},
+            {GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT)},
+            {GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY)}};
+}
+
+HRESULT PrintingSystem::showPrintDialog(PRINTDLGEXW& dialog, DWORD& whyFailed) {
+    const HRESULT shown = PrintDlgExW(&dialog);
+    whyFailed = FAILED(shown) ? CommDlgExtendedError() : 0;
+    return shown;
+}
+
+ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system) {
+    PRINTDLGEXW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE |
+                   PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.nStartPage = START_PAGE_GENERAL;
+    DWORD whyFailed = 0;
+    const HRESULT shown = system.printDialog(dialog, whyFailed);
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    if (FAILED(shown)) {
+        return {whyFailed == PDERR_NODEFAULTPRN ? ChosenPrinter::Outcome::NoPrinter
+                                                : ChosenPrinter::Outcome::Failed};
+    }
+    if (dialog.dwResultAction != PD_RESULT_PRINT || dialog.hDC == nullptr) {
+        if (dialog.hDC != nullptr) {
+            system.release(dialog.hDC);
+        }
+        return {ChosenPrinter::Outcome::Cancelled};
+    }
+    return {ChosenPrinter::Outcome::Chosen, dialog.hDC};
+}
+
+PrinterPage printerPage(const PrinterMetrics& printer) {
+    const LONG across = printer.dotsPerInch.cx;
+    const LONG down = printer.dotsPerInch.cy;
+    const double unprintableLeft = points(printer.unprintable.x, across);
+    const double unprintableTop = points(printer.unprintable.y, down);
     const double left = std::max(worksheet::kPrintMargin, unprintableLeft);
     const double top = std::max(worksheet::kPrintMargin, unprintableTop);
-    return {{paperWidth - 2 * left, paperHeight - 2 * top},
-            {pixels(printer, left - unprintableLeft, LOGPIXELSX),
-             pixels(printer, top - unprintableTop, LOGPIXELSY)}};
+    return {{points(printer.paper.cx, across) - 2 * left, points(printer.paper.cy, down) - 2 * top},
+            {pixels(left - unprintableLeft, across), pixels(top - unprintableTop, down)},
+            down};
 }
 
 void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::size_t page,
-                       POINT origin) {
-    const Font face(CreateFontW(-pixels(dc, printed.fontPoints, LOGPIXELSY), 0, 0, 0, FW_NORMAL,
+                       const PrinterPage& where) {
+    const Font face(CreateFontW(-pixels(printed.fontPoints, where.dotsPerInch), 0, 0, 0, FW_NORMAL,
                                 FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                                 L"Courier New"));
@@ -49,31 +88,34 @@ void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::
     const std::vector<std::string>& lines = printed.pages.at(page);
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const std::wstring text = wide(lines[line]);
-        const int top = pixels(dc, static_cast<double>(line) * printed.linePoints, LOGPIXELSY);
-        TextOutW(dc, origin.x, origin.y + top, text.c_str(), static_cast<int>(text.size()));
+        const int top = pixels(static_cast<double>(line) * printed.linePoints, where.dotsPerInch);
+        TextOutW(dc, where.origin.x, where.origin.y + top, text.c_str(),
+                 static_cast<int>(text.size()));
     }
     SelectObject(dc, before);
 }
 
-bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed, POINT origin) {
+bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed,
+                         const PrinterPage& where, const PrintingSystem& system) {
+    const std::wstring name = wide(worksheet::kWorksheetFileName);
     DOCINFOW job{};
     job.cbSize = sizeof job;
-    job.lpszDocName = L"numbers.txt";
-    if (StartDocW(printer, &job) <= 0) {
+    job.lpszDocName = name.c_str();
+    if (system.startDoc(printer, &job) <= 0) {
         return false;
     }
     for (std::size_t page = 0; page < printed.pages.size(); ++page) {
-        if (StartPage(printer) <= 0) {
-            AbortDoc(printer);
+        if (system.startPage(printer) <= 0) {
+            system.abortDoc(printer);
             return false;
         }
-        drawWorksheetPage(printer, printed, page, origin);
-        if (EndPage(printer) <= 0) {
-            AbortDoc(printer);
+        drawWorksheetPage(printer, printed, page, where);
+        if (system.endPage(printer) <= 0) {
+            system.abortDoc(printer);
             return false;
         }
     }
-    return EndDoc(printer) > 0;
+    return system.endDoc(printer) > 0;
 }
 
 } // namespace win32_window

@@ -1,33 +1,77 @@
 #pragma once
 
-// The worksheet on a printer: the pages the sheet lays out for the printable part of the
-// printer's paper, drawn with GDI line by line in "Courier New", a monospaced face that covers
-// Greek, so that the worksheet's print zones stay under each other.
+// The worksheet on a printer: the printer chosen in the standard print dialog, the pages the
+// sheet lays out for the printable part of its paper, drawn with GDI line by line in "Courier
+// New", a monospaced face that covers Greek, so that the worksheet's print zones stay under
+// each other, and sent to the spooler as one job.
 
 #include "worksheet/printed_worksheet.h"
 
 #include <cstddef>
+#include <functional>
 
 #include <windows.h>
+// commdlg.h declares PrintDlgEx only after the COM declarations.
+// clang-format off
+#include <objbase.h>
+#include <commdlg.h>
+// clang-format on
 
 namespace win32_window {
 
-// Where the worksheet goes on a printer's page: its printable area in points, and the top left
-// of that area in the printer's pixels. The worksheet keeps half an inch from each edge of the
-// paper, or the printer's own unprintable edge where that is wider.
+// A printer's paper as GDI tells it (GetDeviceCaps), in the printer's own pixels.
+struct PrinterMetrics {
+    SIZE dotsPerInch;
+    SIZE paper;
+    POINT unprintable; // where the device's pixel 0 is, from the paper's top left corner
+};
+PrinterMetrics printerMetrics(HDC printer);
+
+// What printing asks of the system: the print dialog, the printer's paper and the spooler. GDI's
+// own by default; tests answer in their place as a printer would.
+struct PrintingSystem {
+    // PrintDlgExW, and CommDlgExtendedError's code for why it failed.
+    std::function<HRESULT(PRINTDLGEXW& dialog, DWORD& whyFailed)> printDialog = showPrintDialog;
+    std::function<PrinterMetrics(HDC printer)> metrics = printerMetrics;
+    std::function<int(HDC printer, const DOCINFOW* job)> startDoc = StartDocW;
+    std::function<int(HDC printer)> startPage = StartPage;
+    std::function<int(HDC printer)> endPage = EndPage;
+    std::function<int(HDC printer)> endDoc = EndDoc;
+    std::function<int(HDC printer)> abortDoc = AbortDoc;
+    std::function<BOOL(HDC printer)> release = DeleteDC; // the printer's context, once printed
+
+    static HRESULT showPrintDialog(PRINTDLGEXW& dialog, DWORD& whyFailed);
+};
+
+// The printer the teacher chose for the worksheet, or why there is none.
+struct ChosenPrinter {
+    enum class Outcome { Chosen, Cancelled, NoPrinter, Failed };
+    Outcome outcome;
+    HDC dc = nullptr; // when chosen: the printer's device context, released once printed
+};
+
+// Shows the print dialog, modal over owner: all pages, no page range.
+ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system);
+
+// Where the worksheet goes on a printer's page: its printable area in points, the top left of
+// that area in the printer's pixels, and the printer's density down the page, which sizes and
+// places the lines. The worksheet keeps half an inch from each edge of the paper, or the
+// printer's own unprintable edge where that is wider.
 struct PrinterPage {
     worksheet::PrintArea area;
     POINT origin;
+    int dotsPerInch;
 };
-PrinterPage printerPage(HDC printer);
+PrinterPage printerPage(const PrinterMetrics& printer);
 
-// Draws one printed page's lines with their top left at origin, at the layout's size for the
-// device's density.
+// Draws one printed page's lines with their top left at the page's origin, at the layout's size
+// for the page's density.
 void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::size_t page,
-                       POINT origin);
+                       const PrinterPage& where);
 
-// Prints every page as one job, each on a sheet; false when the printer did not take them (the
-// job is then cancelled).
-bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed, POINT origin);
+// Prints every page as one job named after the worksheet, each on a sheet; false when the
+// printer did not take them (the job is then cancelled).
+bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed,
+                         const PrinterPage& where, const PrintingSystem& system);
 
 } // namespace win32_window

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <cderr.h>
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -103,8 +104,49 @@ Colours coloursOf(HWND control) {
     return colours;
 }
 
-// A Windows window whose worksheet goes into a temporary program folder, and whose message
-// boxes are written down instead of shown.
+// A printer as the print dialog and the spooler answer for it, each call written down. What is
+// drawn on its pages goes into an enhanced metafile.
+struct FakePrinter {
+    HRESULT shown = S_OK;
+    DWORD whyFailed = 0;
+    DWORD action = PD_RESULT_CANCEL;
+    PrinterMetrics metrics{};
+    std::string failing; // the spooler's call that fails
+    HDC dc = nullptr;
+    int dialogs = 0;
+    std::vector<std::string> calls;
+
+    PrintingSystem system() {
+        const auto call = [this](std::string name) {
+            const bool fails = name.starts_with(failing) && !failing.empty();
+            calls.push_back(std::move(name));
+            return fails ? 0 : 1;
+        };
+        return {[this](PRINTDLGEXW& dialog, DWORD& why) {
+                    ++dialogs;
+                    dialog.dwResultAction = action;
+                    // As PrintDlgEx does: a device context only when asked for one.
+                    if (action == PD_RESULT_PRINT && (dialog.Flags & PD_RETURNDC) != 0) {
+                        dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+                        dialog.hDC = dc;
+                    }
+                    why = whyFailed;
+                    return shown;
+                },
+                [this](HDC) { return metrics; },
+                [call](HDC, const DOCINFOW* job) {
+                    return call("StartDoc " + narrow(job->lpszDocName));
+                },
+                [call](HDC) { return call("StartPage"); },
+                [call](HDC) { return call("EndPage"); },
+                [call](HDC) { return call("EndDoc"); },
+                [call](HDC) { return call("AbortDoc"); },
+                [call](HDC) { return call("release"); }};
+    }
+};
+
+// A Windows window whose worksheet goes into a temporary program folder, whose message boxes
+// are written down instead of shown, and whose printer is a test's.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -115,10 +157,7 @@ protected:
             [this](HWND, const std::wstring& text, const std::wstring& title, UINT style) {
                 seen.push_back({narrow(text), narrow(title), style});
             },
-            [this](HWND) {
-                ++printDialogs;
-                return chosenPrinter;
-            });
+            printer.system());
         ShowWindow(form->handle(), SW_SHOW);
         SetForegroundWindow(form->handle());
     }
@@ -143,8 +182,7 @@ protected:
 
     testing_support::TemporaryFolder programFolder;
     std::vector<SeenMessage> seen;
-    int printDialogs = 0;
-    Form1takt::ChosenPrinter chosenPrinter{Form1takt::ChosenPrinter::Outcome::Cancelled};
+    FakePrinter printer;
     std::unique_ptr<Form1takt> form;
 };
 
@@ -395,47 +433,11 @@ TEST_F(WindowTest, OnlyAMoveOverTheSurfaceTurnsCommand1Red) {
     ReleaseDC(control("Command1"), dc);
 }
 
-// Each printed page is drawn line by line in Courier New, at the layout's size for the device,
-// every line from the same left edge, one line pitch below the one before.
-TEST(WorksheetPrinting, EachPageIsDrawnLineByLineInCourierNew) {
-    sheet::RecordingView view;
-    sheet::ExerciseSheet converted(view);
-    converted.convertToOrdinals();
-    converted.convertToCardinals();
-    const worksheet::PrintedWorksheet printed =
-        converted.printedWorksheet({worksheet::kA4.width - 2 * worksheet::kPrintMargin,
-                                    worksheet::kA4.height - 2 * worksheet::kPrintMargin});
-    ASSERT_EQ(printed.pages.size(), 2U);
-    const POINT origin{40, 50};
-    for (std::size_t page = 0; page < printed.pages.size(); ++page) {
-        SCOPED_TRACE(page);
-        const HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-        const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-        drawWorksheetPage(dc, printed, page, origin);
-        const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
-        const Drawn drawn = recorded(metafile);
-        DeleteEnhMetaFile(metafile);
-
-        std::vector<std::wstring> expected;
-        for (const std::string& line : printed.pages[page]) {
-            expected.push_back(wide(line));
-        }
-        EXPECT_EQ(drawn.texts, expected);
-        for (std::size_t line = 0; line < drawn.places.size(); ++line) {
-            EXPECT_EQ(drawn.places[line].x, origin.x);
-            EXPECT_NEAR(drawn.places[line].y - origin.y,
-                        static_cast<double>(line) * printed.linePoints * dpi / 72, 1.0);
-        }
-        EXPECT_EQ(drawn.faces, std::vector<std::wstring>{L"Courier New"});
-        ASSERT_EQ(drawn.heights.size(), 1U);
-        EXPECT_NEAR(-drawn.heights[0], printed.fontPoints * dpi / 72, 1.0);
-    }
-}
-
-// Ctrl+P, from a box, asks for a printer; the bad ends are said, a cancel is not, and the form
-// keeps its texts and writes no file.
-TEST_F(WindowTest, CtrlPPrintsAndSaysWhatWentWrong) {
-    using Outcome = Form1takt::ChosenPrinter::Outcome;
+// Ctrl+P, from a box, asks for a printer and prints each page of the worksheet on it as one job,
+// line by line in Courier New at the printer's density, half an inch from the paper's edges or
+// at its unprintable edge; the bad ends are said, a cancel is not, and the form keeps its texts
+// and writes no file.
+TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
     BYTE keys[256]{};
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
@@ -445,29 +447,153 @@ TEST_F(WindowTest, CtrlPPrintsAndSaysWhatWentWrong) {
     SetKeyboardState(keys);
     MSG plain{control("intnumber3"), WM_KEYDOWN, 'P', 0, 0, {}};
     EXPECT_FALSE(form->takeShortcut(plain)) << "P alone is typed";
-    EXPECT_EQ(printDialogs, 1);
+    EXPECT_EQ(printer.dialogs, 1);
     EXPECT_TRUE(seen.empty()) << "a cancelled dialog says nothing";
 
+    // A4 and Letter at 600 dots per inch, 4961 by 7016 and 5100 by 6600 pixels.
+    const PrinterMetrics a4{{600, 600}, {4961, 7016}, {0, 0}};
+    const PrinterMetrics letterWithEdges{{600, 600}, {5100, 6600}, {150, 150}};
+    const PrinterMetrics wideEdge{{600, 600}, {4961, 7016}, {450, 300}};
+    const std::vector<std::string> wholeJob{"StartDoc numbers.txt",
+                                            "StartPage",
+                                            "EndPage",
+                                            "StartPage",
+                                            "EndPage",
+                                            "EndDoc",
+                                            "release"};
+    const std::string notTaken = "ο εκτυπωτής δεν το δέχτηκε";
     struct Case {
         const char* name;
-        Outcome outcome;
-        bool printerThatFails;
-        const char* said;
+        HRESULT shown;
+        DWORD whyFailed;
+        DWORD action;
+        PrinterMetrics metrics;
+        std::string failing;
+        std::string said; // empty: nothing
+        std::vector<std::string> calls;
+        worksheet::PrintArea area; // in points, where anything is printed
+        POINT origin;              // in the printer's pixels
     };
     const std::vector<Case> cases{
-        {"no printer", Outcome::NoPrinter, false, "δεν υπάρχει εγκατεστημένος εκτυπωτής"},
-        {"the dialog failed", Outcome::Failed, false, "ο εκτυπωτής δεν το δέχτηκε"},
-        {"a printer that fails", Outcome::Chosen, true, "ο εκτυπωτής δεν το δέχτηκε"},
+        {"A4", S_OK, 0, PD_RESULT_PRINT, a4, "", "", wholeJob, {523.32, 769.92}, {300, 300}},
+        {"Letter with a quarter inch it cannot print",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         letterWithEdges,
+         "",
+         "",
+         wholeJob,
+         {540.0, 720.0},
+         {150, 150}},
+        {"an unprintable edge wider than the margin",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         wideEdge,
+         "",
+         "",
+         wholeJob,
+         {487.32, 769.92},
+         {0, 0}},
+        {"cancelled", S_OK, 0, PD_RESULT_CANCEL, a4, "", "", {}, {}, {}},
+        {"no printer",
+         E_FAIL,
+         PDERR_NODEFAULTPRN,
+         0,
+         a4,
+         "",
+         "δεν υπάρχει εγκατεστημένος εκτυπωτής",
+         {},
+         {},
+         {}},
+        {"the dialog failed", E_FAIL, PDERR_INITFAILURE, 0, a4, "", notTaken, {}, {}, {}},
+        {"a printer that refuses the job",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         a4,
+         "StartDoc",
+         notTaken,
+         {"StartDoc numbers.txt", "release"},
+         {},
+         {}},
+        {"a page not taken",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         a4,
+         "EndPage",
+         notTaken,
+         {"StartDoc numbers.txt", "StartPage", "EndPage", "AbortDoc", "release"},
+         {},
+         {}},
+        {"the job's end not taken",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         a4,
+         "EndDoc",
+         notTaken,
+         wholeJob,
+         {},
+         {}},
     };
+    click("Command1");
+    click("Command2");
+    sheet::RecordingView view;
+    sheet::ExerciseSheet converted(view); // the form's boxes, as the sheet has them
+    converted.convertToOrdinals();
+    converted.convertToCardinals();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         seen.clear();
-        // A device that is not a printer refuses the print job, as a failing printer does.
-        chosenPrinter = {c.outcome, c.printerThatFails ? CreateCompatibleDC(nullptr) : nullptr};
+        printer.calls.clear();
+        printer.shown = c.shown;
+        printer.whyFailed = c.whyFailed;
+        printer.action = c.action;
+        printer.metrics = c.metrics;
+        printer.failing = c.failing;
         form->printWorksheet();
-        ASSERT_EQ(seen.size(), 1U);
-        EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
-        EXPECT_NE(seen[0].text.find(c.said), std::string::npos) << seen[0].text;
+        EXPECT_EQ(printer.calls, c.calls);
+        if (c.said.empty()) {
+            EXPECT_TRUE(seen.empty());
+        } else {
+            ASSERT_EQ(seen.size(), 1U);
+            EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+            EXPECT_NE(seen[0].text.find(c.said), std::string::npos) << seen[0].text;
+        }
+        if (c.action != PD_RESULT_PRINT || c.shown != S_OK) {
+            continue;
+        }
+        const HENHMETAFILE metafile = CloseEnhMetaFile(printer.dc);
+        const Drawn drawn = recorded(metafile);
+        DeleteEnhMetaFile(metafile);
+        if (!c.failing.empty()) {
+            continue;
+        }
+        // Each page's lines from the page's origin down, one line pitch apart, at the size laid
+        // out for the printable area.
+        const worksheet::PrintedWorksheet expected = converted.printedWorksheet(c.area);
+        std::vector<std::wstring> texts;
+        std::vector<POINT> places;
+        for (const std::vector<std::string>& page : expected.pages) {
+            for (std::size_t line = 0; line < page.size(); ++line) {
+                texts.push_back(wide(page[line]));
+                places.push_back({c.origin.x, c.origin.y + static_cast<LONG>(std::lround(
+                                                               static_cast<double>(line) *
+                                                               expected.linePoints * 600 / 72))});
+            }
+        }
+        EXPECT_EQ(drawn.texts, texts);
+        ASSERT_EQ(drawn.places.size(), places.size());
+        for (std::size_t line = 0; line < places.size(); ++line) {
+            EXPECT_EQ(drawn.places[line].x, places[line].x) << "line " << line;
+            EXPECT_EQ(drawn.places[line].y, places[line].y) << "line " << line;
+        }
+        EXPECT_EQ(drawn.faces, std::vector<std::wstring>(2, L"Courier New"));
+        const LONG height = -std::lround(expected.fontPoints * 600 / 72);
+        EXPECT_EQ(drawn.heights, std::vector<LONG>(2, height));
     }
     EXPECT_EQ(textOf(control("intnumber3")), "466");
     EXPECT_TRUE(std::filesystem::is_empty(programFolder.path())) << "printing writes no file";
