@@ -74,8 +74,10 @@ Creation creationOf(const ControlDesign& design) {
         break;
     }
     // A label wraps at word boundaries from the top left and takes neither focus nor clicks. It
-    // leaves out what its siblings above it cover (see createControls).
-    return {L"STATIC", kChild | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0};
+    // paints only its letters, so it is not clipped by the siblings above it: where Label1's
+    // rectangle covers the first letter of Label2, which paints nothing there, that letter
+    // shows whole (see createControls for the boxes).
+    return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
 }
 
 // The text a control is created with. A button's is what a screen reader reads, so the

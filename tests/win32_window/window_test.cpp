@@ -7,6 +7,8 @@
 #include "win32_window/text.h"
 #include "win32_window/worksheet_printing.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -342,6 +344,96 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
         }
         ReleaseDC(form->handle(), dc);
     }
+}
+
+// The window's client area as painted, pixel by pixel, each row after the other.
+struct Painted {
+    int width = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+Painted paintedWindow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC memory = CreateCompatibleDC(nullptr);
+    const HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, picture);
+    const HDC dc = GetDC(window);
+    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    GdiFlush();
+    Painted painted{client.right, {}};
+    const auto* rgbx = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < client.right * client.bottom; ++i) {
+        const std::uint32_t pixel = rgbx[i];
+        painted.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+    }
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    return painted;
+}
+
+// Where two controls' rectangles overlap, the window shows what each shows alone there: a box or
+// a button its own pixels over a label beneath it, two labels each its letters.
+TEST_F(WindowTest, WhereTwoControlsOverlapEachShowsWhatItShowsAlone) {
+    const Painted together = paintedWindow(form->handle());
+    const auto alone = [this](std::size_t shown) {
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            ShowWindow(control(kControls[i].name.data()), i == shown ? SW_SHOWNA : SW_HIDE);
+        }
+        const Painted painted = paintedWindow(form->handle());
+        for (const form::ControlDesign& design : kControls) {
+            ShowWindow(control(design.name.data()), SW_SHOWNA);
+        }
+        return painted;
+    };
+    const COLORREF background = colorRef(form::kForm.background);
+    int overlaps = 0;
+    for (std::size_t a = 0; a < kControls.size(); ++a) {
+        for (std::size_t b = a + 1; b < kControls.size(); ++b) {
+            const form::PixelRect one = placeOf(control(kControls[a].name.data()));
+            const form::PixelRect other = placeOf(control(kControls[b].name.data()));
+            const int left = std::max(one.left, other.left);
+            const int top = std::max(one.top, other.top);
+            const int right = std::min(one.left + one.width, other.left + other.width);
+            const int bottom = std::min(one.top + one.height, other.top + other.height);
+            if (left >= right || top >= bottom) {
+                continue;
+            }
+            ++overlaps;
+            SCOPED_TRACE(std::string(kControls[a].name) + " over " +
+                         std::string(kControls[b].name));
+            const bool aLabel = kControls[a].kind == ControlKind::Label;
+            const bool bLabel = kControls[b].kind == ControlKind::Label;
+            const Painted first = alone(a);
+            const Painted second = alone(b);
+            int wrong = 0;
+            for (int y = top; y < bottom; ++y) {
+                for (int x = left; x < right; ++x) {
+                    // A label lies beneath the other control; of two labels, the one with a
+                    // letter there shows it.
+                    const COLORREF expected = aLabel && !bLabel              ? second.at(x, y)
+                                              : bLabel && !aLabel            ? first.at(x, y)
+                                              : first.at(x, y) != background ? first.at(x, y)
+                                                                             : second.at(x, y);
+                    if (together.at(x, y) != expected && wrong++ < 3) {
+                        ADD_FAILURE() << "at " << x << ", " << y << ": " << std::hex
+                                      << together.at(x, y) << " instead of " << expected;
+                    }
+                }
+            }
+            EXPECT_EQ(wrong, 0);
+        }
+    }
+    EXPECT_GT(overlaps, 0) << "Label1 overlaps Label2, and Label2 strRoman";
 }
 
 // What a screen reader asks a control for its name.
