@@ -418,9 +418,10 @@ def check_small_screen(driver, controls, design_looks):
             check(apart, f"{name} lies over {other['name']}")
 
 
-def early_use(driver, address, controls, module_gate):
-    """The form is shown, as designed, before its module has run; what the user types and
-    clicks by then is done once it has."""
+def early_use(engine, address, controls, module_gate, expected):
+    """The form is shown, as designed, before its module has run, and prints as the sample
+    worksheet; what the user types and clicks by then is done once it has."""
+    driver = engine.driver
     module_gate.clear()
     driver.execute_script("location.assign(arguments[0])", address)
     value = lambda name: driver.find_element(By.ID, name).get_attribute("value")
@@ -428,6 +429,10 @@ def early_use(driver, address, controls, module_gate):
         "return document.getElementById('strgreek6') !== null"))
     check_places(driver, controls)
     check(value("intnumber6") == "765", "the sample numbers are shown")
+    # Before any conversion the answer key holds each number alone.
+    pupils, key = sample_worksheet(expected)
+    key[6:13] = [" " * 11 + re.search(r"(\d+)_", line)[1] + "_" for line in key[6:13]]
+    check_print(engine, pupils, key, "the page as opened")
     wait_until("the magnet's picture", lambda: driver.execute_script(
         "const p = document.querySelector('#Command3 img'); return p.complete && "
         "p.naturalWidth === 32;"))
@@ -445,8 +450,15 @@ def early_use(driver, address, controls, module_gate):
 PAPERS = [("A4", 21.0, 29.7), ("Letter", 21.59, 27.94)]  # portrait, in centimetres
 
 
+def sample_worksheet(expected):
+    """The converted sample worksheet's lines: the pupils' part, and the answer key's."""
+    lines = pathlib.Path(expected).read_bytes().decode("cp1253").split("\r\n")[:-1]
+    return lines[:41], lines[41:]
+
+
 def printed_pages(pdf):
-    """The PDF's pages as pdftotext reads them: each page's lines, and its words' places."""
+    """The PDF's pages as pdftotext reads them: each page's lines, its first page's words'
+    places, and the top of each of its lines that show anything."""
     with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
         file.write(pdf)
         file.flush()
@@ -454,9 +466,14 @@ def printed_pages(pdf):
                               capture_output=True, text=True).stdout
         boxes = subprocess.run(["pdftotext", "-bbox", file.name, "-"], check=True,
                                capture_output=True, text=True).stdout
+    first = boxes.split("</page>")[0]
     words = [(float(x), word) for x, word in re.findall(r'<word xMin="([0-9.]+)"[^>]*>([^<]*)<',
-                                                        boxes.split("</page>")[0])]
-    return [page.splitlines() for page in text.split("\f")[:-1]], words
+                                                        first)]
+    tops = []
+    for top in re.findall(r'<word xMin="[0-9.]+" yMin="([0-9.]+)"', first):
+        if not tops or float(top) > tops[-1] + 0.5:
+            tops.append(float(top))
+    return [page.splitlines() for page in text.split("\f")[:-1]], words, tops
 
 
 def spaced(lines):
@@ -490,7 +507,7 @@ def check_print(engine, pupils, key, what):
         if pdf is None:
             print(f"{engine.name}: its driver cannot print; the pages the page holds were read")
             return
-        pages, words = printed_pages(pdf)
+        pages, words, tops = printed_pages(pdf)
         check(len(pages) == 2, f"{what} on {paper}: {len(pages)} pages")
         check(spaced(pages[0]) == spaced(pupils), f"{what} on {paper}: the pupils' page reads "
               f"{spaced(pages[0])}")
@@ -506,6 +523,13 @@ def check_print(engine, pupils, key, what):
                   f"{what} on {paper}: «{word}» is out of its column")
         check(size >= 9 and abs(advance / 0.6 - size) < 0.1,
               f"{what} on {paper}: printed at {advance / 0.6:.1f} pt, not {size:.1f}")
+        # One line to the next at 1.2 times the size, blank lines included (each line at a
+        # whole pixel of the engine's, a point or less from where the pitch puts it).
+        shown = [i for i, line in enumerate(pupils) if line.strip()]
+        pitch = (tops[-1] - tops[0]) / (shown[-1] - shown[0])
+        check(len(tops) == len(shown) and abs(pitch - 1.2 * size) < 0.05 and all(
+            abs(top - tops[0] - (line - shown[0]) * pitch) < 1 for top, line in zip(tops, shown)),
+            f"{what} on {paper}: lines {pitch:.2f} pt apart, not {1.2 * size:.2f}: {tops}")
 
 
 def use_page(engine, address, controls, expected, axe_script, design_looks):
@@ -632,8 +656,7 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     # Printed, the page is that worksheet; with 29999, the longest answer goes on over two lines.
     if not engine.printed:
         engine.printed = True
-        lines = pathlib.Path(expected).read_bytes().decode("cp1253").split("\r\n")[:-1]
-        pupils, key = lines[:41], lines[41:]
+        pupils, key = sample_worksheet(expected)
         check_print(engine, pupils, key, "the sample")
         first.clear()
         first.send_keys("29999")
@@ -671,21 +694,42 @@ def main(folder, form_table, expected, npm_folder):
     FIREFOX_BRIDGE = str(pathlib.Path(npm_folder, "firefox_bridge.mjs"))
     axe_script = str(pathlib.Path(npm_folder, "node_modules/axe-core/axe.min.js"))
     controls = read_form_table(form_table)
-    class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    module_gate = threading.Event()  # the module is served only while it is set
+    module_gate.set()
+    changed = threading.Event()  # the module is served changed, as after an update, while set
+
+    class GatedHandler(http.server.SimpleHTTPRequestHandler):
+        """Serves the page's folder. The browser may keep nothing it was sent, so that only the
+        page's own worker can answer a visit without the server."""
+
         def log_message(self, *arguments):
             pass
 
-    module_gate = threading.Event()  # the module is served only while it is set
-    module_gate.set()
+        def end_headers(self):
+            self.send_header("Cache-Control", "no-store")
+            super().end_headers()
 
-    class GatedHandler(QuietHandler):
         def do_GET(self):
-            if self.path.endswith("/arithmitika.js"):
-                module_gate.wait(60)
-            super().do_GET()
+            if self.server.stopped:
+                # A connection the browser opened before the server stopped is dropped unanswered.
+                self.close_connection = True
+                return
+            if not self.path.endswith("/arithmitika.js"):
+                super().do_GET()
+                return
+            module_gate.wait(60)
+            body = pathlib.Path(folder, "arithmitika.js").read_bytes()
+            if changed.is_set():
+                body += b"\n;self.servedChanged = true;\n"
+            self.send_response(200)
+            self.send_header("Content-Type", "text/javascript")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
 
     handler = functools.partial(GatedHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server.stopped = False
     threading.Thread(target=server.serve_forever, daemon=True).start()
     design_looks = {}  # each control's font and colours where the form shows at 1:1
     from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
@@ -696,8 +740,8 @@ def main(folder, form_table, expected, npm_folder):
                 engine = engine_kind(downloads)
                 try:
                     if engine.served:
-                        use_served(engine, served, server, module_gate, controls, expected,
-                                   axe_script, design_looks)
+                        use_served(engine, served, server, module_gate, changed, controls,
+                                   expected, axe_script, design_looks)
                     # The same scenario from disk, on every screen of the engine's table.
                     for screen, width, height in engine.screens:
                         print(f"{engine.name}: {from_disk} on {screen}, {width}x{height}")
@@ -712,13 +756,14 @@ def main(folder, form_table, expected, npm_folder):
           "every screen")
 
 
-def use_served(engine, served, server, module_gate, controls, expected, axe_script,
+def use_served(engine, served, server, module_gate, changed, controls, expected, axe_script,
                design_looks):
-    """Served: first with the module held back, then as usual, again, and with the server
+    """Served: first with the module held back, then as usual, once without the browser's own
+    base64 decoder, again after the module changed on the server, and with the server
     stopped."""
     driver = engine.driver
     print(f"{engine.name}: {served}")
-    early_use(driver, served, controls, module_gate)
+    early_use(engine, served, controls, module_gate, expected)
     use_page(engine, served, controls, expected, axe_script, design_looks)
 
     # A user who needs the system's own colours (Windows' high contrast) gets them over the design.
@@ -736,15 +781,36 @@ def use_served(engine, served, server, module_gate, controls, expected, axe_scri
     wait_until("the files kept", lambda: driver.execute_async_script(
         "const done = arguments[0]; navigator.serviceWorker.getRegistration()"
         ".then((r) => done(!!r && !!r.active && r.active.state === 'activated'))"))
+    converts = lambda: driver.find_element(By.ID, "Command1").click() or check(
+        driver.find_element(By.ID, "strRoman").get_attribute("value") == "χιλιοστός πρώτος ",
+        "the page converts on a visit again")
+
+    # A browser without Uint8Array.fromBase64 (Safari before 18.2) starts the module too.
+    hidden = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": "delete Uint8Array.fromBase64;"})
+    print(f"{engine.name}: {served} without Uint8Array.fromBase64")
+    open_page(driver, served)
+    converts()
+    driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                           {"identifier": hidden["identifier"]})
+
+    # A module changed on the server: the next visit is answered from the kept copy at once,
+    # and the copy is refreshed a few seconds later, for the visits after it.
+    changed.set()
+    is_changed = lambda: driver.execute_script("return self.servedChanged === true")
+    open_page(driver, served)
+    check(not is_changed(), "a visit waited for the network instead of the kept module")
+    time.sleep(5)
+    wait_until("the changed module kept", lambda: open_page(driver, served) or is_changed(),
+               seconds=20)
     for running in (True, False):
         if not running:
+            server.stopped = True
             server.shutdown()
             server.server_close()
         print(f"{engine.name}: {served} again" + ("" if running else " without its server"))
         open_page(driver, served)
-        driver.find_element(By.ID, "Command1").click()
-        check(driver.find_element(By.ID, "strRoman").get_attribute("value") ==
-              "χιλιοστός πρώτος ", "the page converts on a visit again")
+        converts()
 
 
 if __name__ == "__main__":
