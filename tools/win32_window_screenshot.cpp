@@ -3,6 +3,7 @@
 // with no display; on Windows it works the same.
 
 #include "win32_window/form1takt.h"
+#include "win32_window/painted_picture.h"
 #include "win32_window/startup.h"
 
 #include <cstdio>
@@ -55,27 +56,8 @@ int wmain(int argc, wchar_t* argv[]) {
 
     win32_window::Form1takt form(GetModuleHandleW(nullptr), {});
     ShowWindow(form.handle(), SW_SHOW);
-    RedrawWindow(form.handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-
-    RECT client{};
-    GetClientRect(form.handle(), &client);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pixels = nullptr;
-    const HDC memory = CreateCompatibleDC(nullptr);
-    const HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, picture);
-    const HDC window = GetDC(form.handle());
-    BitBlt(memory, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
-    ReleaseDC(form.handle(), window);
-    GdiFlush();
-
-    const bool saved = savePng(argv[1], client.right, client.bottom, pixels);
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
+    const win32_window::PaintedPicture picture = win32_window::paintedPicture(form.handle());
+    const bool saved = savePng(argv[1], picture.width, picture.height, picture.pixels.data());
     if (!saved) {
         std::fprintf(stderr, "cannot write the picture\n");
         return 1;

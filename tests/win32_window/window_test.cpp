@@ -4,11 +4,11 @@
 #include "support/temporary_folder.h"
 #include "win32_window/face_button.h"
 #include "win32_window/form1takt.h"
+#include "win32_window/painted_picture.h"
 #include "win32_window/text.h"
 #include "win32_window/worksheet_printing.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -346,50 +346,15 @@ TEST_F(WindowTest, EveryControlIsTheDesignedOneAtEachDensity) {
     }
 }
 
-// The window's client area as painted, pixel by pixel, each row after the other.
-struct Painted {
-    int width = 0;
-    std::vector<COLORREF> pixels;
-    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
-
-Painted paintedWindow(HWND window) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT client{};
-    GetClientRect(window, &client);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC memory = CreateCompatibleDC(nullptr);
-    const HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, picture);
-    const HDC dc = GetDC(window);
-    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    GdiFlush();
-    Painted painted{client.right, {}};
-    const auto* rgbx = static_cast<const std::uint32_t*>(bits);
-    for (int i = 0; i < client.right * client.bottom; ++i) {
-        const std::uint32_t pixel = rgbx[i];
-        painted.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
-    }
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    return painted;
-}
-
 // Where two controls' rectangles overlap, the window shows what each shows alone there: a box or
 // a button its own pixels over a label beneath it, two labels each its letters.
 TEST_F(WindowTest, WhereTwoControlsOverlapEachShowsWhatItShowsAlone) {
-    const Painted together = paintedWindow(form->handle());
+    const PaintedPicture together = paintedPicture(form->handle());
     const auto alone = [this](std::size_t shown) {
         for (std::size_t i = 0; i < kControls.size(); ++i) {
             ShowWindow(control(kControls[i].name.data()), i == shown ? SW_SHOWNA : SW_HIDE);
         }
-        const Painted painted = paintedWindow(form->handle());
+        const PaintedPicture painted = paintedPicture(form->handle());
         for (const form::ControlDesign& design : kControls) {
             ShowWindow(control(design.name.data()), SW_SHOWNA);
         }
@@ -413,8 +378,8 @@ TEST_F(WindowTest, WhereTwoControlsOverlapEachShowsWhatItShowsAlone) {
                          std::string(kControls[b].name));
             const bool aLabel = kControls[a].kind == ControlKind::Label;
             const bool bLabel = kControls[b].kind == ControlKind::Label;
-            const Painted first = alone(a);
-            const Painted second = alone(b);
+            const PaintedPicture first = alone(a);
+            const PaintedPicture second = alone(b);
             int wrong = 0;
             for (int y = top; y < bottom; ++y) {
                 for (int x = left; x < right; ++x) {
