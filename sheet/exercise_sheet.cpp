@@ -38,6 +38,9 @@ std::optional<Refusal> refusalOf(const NumberReading& reading) {
         if (reading.value < 0) {
             return Refusal::Negative;
         }
+        if (reading.value > kLargestNumber) {
+            return Refusal::OutOfRange;
+        }
         break;
     case NumberKind::Blank:
         break;

@@ -1,5 +1,7 @@
 #include "sheet/messages.h"
 
+#include "sheet/number_text.h"
+
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -22,12 +24,17 @@ std::string shortened(std::string_view text) {
     return std::string(text);
 }
 
-std::string_view reason(Refusal refusal) {
+// The whole numbers a conversion takes, as the messages name them.
+std::string range() {
+    return "από 0 έως " + std::to_string(kLargestNumber);
+}
+
+std::string reason(Refusal refusal) {
     switch (refusal) {
     case Refusal::NotANumber:
         return "δεν είναι αριθμός";
     case Refusal::OutOfRange:
-        return "είναι εκτός ορίων";
+        return "είναι εκτός ορίων (" + range() + ")";
     case Refusal::Negative:
         return "είναι αρνητικός αριθμός";
     }
@@ -155,7 +162,7 @@ std::string unansweredNote(std::span<const UnansweredRow> unanswered) {
             text += ": δεν έχει μετατραπεί ακόμη.\n";
             break;
         case UnansweredRow::Why::Refused:
-            text += ": " + std::string(reason(row.refusal)) + ", δεν έχει λύση.\n";
+            text += ": " + reason(row.refusal) + ", δεν έχει λύση.\n";
             break;
         case UnansweredRow::Why::Zero:
             text += ": το μηδέν δεν έχει αριθμητικό στους πίνακες, η λύση είναι κενή.\n";
@@ -183,9 +190,9 @@ Message conversionReport(std::span<const RefusedNumber> refused) {
                            : std::to_string(refused.size()) + " αριθμοί δεν μετατράπηκαν:\n\n";
     for (const RefusedNumber& number : refused) {
         text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
-                "» " + std::string(reason(number.refusal)) + ".\n";
+                "» " + reason(number.refusal) + ".\n";
     }
-    text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό από 0 έως 29999.";
+    text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() + ".";
     return {Message::Kind::Warning, std::move(text)};
 }
 

@@ -5,6 +5,11 @@
 
 namespace sheet {
 
+// The largest number a conversion takes, as the form's label says («μέχρι το 29999»). The
+// numeral tables have words for the rest of the 16-bit range too, but from 30000 on they compose
+// wrong Greek («εικοσιεννιά χιλιάδες χίλια» for 30000), so the form refuses those numbers.
+inline constexpr int kLargestNumber = 29999;
+
 // What a number box's text reads as.
 enum class NumberKind {
     Blank,      // empty, or spaces only

@@ -129,12 +129,31 @@ TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConv
     EXPECT_THAT(message.text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 2: το «abc» δεν είναι αριθμός."));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 4: το «-5» είναι αρνητικός αριθμός."));
-    EXPECT_THAT(message.text, HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων."));
+    EXPECT_THAT(message.text,
+                HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων (από 0 έως 29999)."));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι αριθμός."));
     EXPECT_THAT(message.text, HasSubstr("από 0 έως 29999"));
     EXPECT_EQ(message.text.find("Γραμμή 1:"), std::string::npos);
     EXPECT_EQ(message.text.find("Γραμμή 7:"), std::string::npos);
     EXPECT_TRUE(sheet.strRomanEnabled());
+}
+
+// The form takes numbers up to 29999, as its label says: above, even within the 16-bit range,
+// the tables would compose wrong Greek.
+TEST_F(ExerciseSheetTest, NumbersAbove29999AreRefused) {
+    setNumbers({"29999", "30000", "32767", "29.999", "29999.4", "29999.5", "30.000"});
+    sheet.convertToCardinals();
+    const std::vector<std::string> converted = column(Column::Cardinal);
+    EXPECT_EQ(converted[0], "εικοσιεννιά χιλιάδες εννιακόσια ενενήντα εννιά ");
+    EXPECT_EQ(converted[3], converted[0]);
+    EXPECT_EQ(converted[4], converted[0]);
+    for (const std::size_t refused : {1, 2, 5, 6}) {
+        EXPECT_EQ(converted[refused], "") << "row " << refused + 1;
+    }
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_THAT(view.messages[0].text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
+    EXPECT_THAT(view.messages[0].text,
+                HasSubstr("Γραμμή 2: το «30000» είναι εκτός ορίων (από 0 έως 29999)."));
 }
 
 TEST_F(ExerciseSheetTest, ARefusedFirstConversionStillEnablesStrRomanBeforeTheMessage) {
