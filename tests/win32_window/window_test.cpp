@@ -354,7 +354,7 @@ TEST_F(WindowTest, WhereTwoControlsOverlapEachShowsWhatItShowsAlone) {
         for (std::size_t i = 0; i < kControls.size(); ++i) {
             ShowWindow(control(kControls[i].name.data()), i == shown ? SW_SHOWNA : SW_HIDE);
         }
-        const PaintedPicture painted = paintedPicture(form->handle());
+        PaintedPicture painted = paintedPicture(form->handle());
         for (const form::ControlDesign& design : kControls) {
             ShowWindow(control(design.name.data()), SW_SHOWNA);
         }
