@@ -37,26 +37,33 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 // A line as drawn in lines of at most columns characters: each continuation indented under the
 // line's own start, the line broken after its last space that fits, or where it is full when
-// no space does.
+// no space does. Each piece is cut from the line where it stands, so that a line of any length
+// takes time in proportion to its length.
 void appendContinued(std::string_view line, std::size_t columns, std::vector<std::string>& out) {
     const std::size_t start = std::min(line.find_first_not_of(' '), line.size());
     const std::string indent(std::min(start, columns / 2), ' ');
-    std::string piece(line);
-    for (;;) {
-        const std::vector<std::size_t> starts = characterStarts(piece);
-        if (starts.size() - 1 <= columns) {
-            out.push_back(std::move(piece));
+    const std::vector<std::size_t> starts = characterStarts(line);
+    const std::size_t characters = starts.size() - 1;
+    std::string_view lead; // before each piece: nothing, then the indent
+    for (std::size_t first = 0;;) {
+        // The piece's characters, after its lead, that fit; a piece never breaks in its indent.
+        const std::size_t room = columns - lead.size();
+        if (characters - first <= room) {
+            out.push_back(std::string(lead) + std::string(line.substr(starts[first])));
             return;
         }
-        std::size_t cut = starts[columns];
+        std::size_t end = first + room;
         for (std::size_t c = columns; c > indent.size() + 1; --c) {
-            if (piece[starts[c - 1]] == ' ') {
-                cut = starts[c];
+            const std::size_t after = first + c - lead.size(); // the character after the break
+            if (line[starts[after - 1]] == ' ') {
+                end = after;
                 break;
             }
         }
-        out.push_back(piece.substr(0, cut));
-        piece = indent + piece.substr(cut);
+        out.push_back(std::string(lead) +
+                      std::string(line.substr(starts[first], starts[end] - starts[first])));
+        first = end;
+        lead = indent;
     }
 }
 

@@ -1,0 +1,38 @@
+// Laying the worksheet out on paper when one number box holds a long text, as the page does
+// after every edit: the time should grow in proportion to the text, so that a box of 100,000
+// characters still answers a keystroke at once.
+
+#include "worksheet/printed_worksheet.h"
+
+#include <array>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void layOutALongBox(benchmark::State& state) {
+    const std::string digits(static_cast<std::size_t>(state.range(0)), '7');
+    const std::array<worksheet::WorksheetRow, 7> rows{{{digits, "", ""},
+                                                       {"156", "", ""},
+                                                       {"67", "", ""},
+                                                       {"466", "", ""},
+                                                       {"78", "", ""},
+                                                       {"23", "", ""},
+                                                       {"765", "", ""}}};
+    for (auto _ : state) {
+        worksheet::PrintedWorksheet printed =
+            worksheet::printedWorksheet(rows, worksheet::kEitherPaper);
+        benchmark::DoNotOptimize(printed);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(layOutALongBox)
+    ->RangeMultiplier(10)
+    ->Range(100, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+} // namespace
+
+BENCHMARK_MAIN();
