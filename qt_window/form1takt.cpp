@@ -305,6 +305,10 @@ void Form1takt::printWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     constexpr double kMargin = worksheet::kPrintMargin;
     printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
+    // The job is named in the printer's queue as the worksheet is, as on Windows.
+    printer.setDocName(
+        QString::fromUtf8(worksheet::kWorksheetFileName.data(),
+                          static_cast<qsizetype>(worksheet::kWorksheetFileName.size())));
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Εκτύπωση του φύλλου εργασίας"));
     bool failed = false;

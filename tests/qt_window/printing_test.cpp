@@ -156,14 +156,16 @@ TEST_F(PrintingTest, APrinterThatCannotTakeTheWorksheetIsSaid) {
     EXPECT_FALSE(form->printWorksheet(printer));
 }
 
-// Ctrl+P's printer keeps half an inch from each edge of the paper, and a printer that does not
-// take the worksheet is said in a warning.
+// Ctrl+P's printer keeps half an inch from each edge of the paper and names the job as the
+// worksheet, and a printer that does not take the worksheet is said in a warning.
 TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
     QMarginsF margins;
-    closer.beforeClosing = [this, &margins](QWidget& modal) {
+    QString jobName;
+    closer.beforeClosing = [this, &margins, &jobName](QWidget& modal) {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(&modal);
         ASSERT_NE(preview, nullptr);
         margins = preview->printer()->pageLayout().margins(QPageLayout::Point);
+        jobName = preview->printer()->docName();
         // The teacher prints, to a printer that refuses the job.
         QPrinter refusing(QPrinter::HighResolution);
         refusing.setOutputFormat(QPrinter::PdfFormat);
@@ -175,6 +177,7 @@ TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
     EXPECT_EQ(closer.takeOthers(), std::vector<QString>{"QPrintPreviewDialog"});
     const double halfInch = worksheet::kPrintMargin;
     EXPECT_EQ(margins, QMarginsF(halfInch, halfInch, halfInch, halfInch));
+    EXPECT_EQ(jobName, "numbers.txt") << "the job's name in the printer's queue";
     QTest::qWait(50); // for the message box to open and be closed
     const std::vector<SeenMessage> seen = closer.take();
     ASSERT_EQ(seen.size(), 1U);
