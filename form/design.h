@@ -13,6 +13,7 @@
 
 #include "form/scaling.h"
 #include "sheet/exercise_sheet.h"
+#include "sheet/number_text.h"
 #include "sheet/sheet_view.h"
 
 #include <array>
@@ -107,7 +108,8 @@ using enum sheet::Command;
 inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "intnumber", .kind = TextBox, .place = {960, 720, 1215, 375},
      .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 255}, .font = {9.75, false},
-     .accessibleName = "Αριθμός 1", .maxLength = 5, .box = number(0), .keyFilter = true},
+     .accessibleName = "Αριθμός 1", .maxLength = static_cast<int>(sheet::kFirstNumberLength),
+     .box = number(0), .keyFilter = true},
     {.name = "strRoman", .kind = TextBox, .place = {3120, 720, 2895, 360}, // 360, not 375
      .background = kPaleYellow, .foreground = sheet::Rgb{255, 0, 0}, .font = {9.75, true},
      .accessibleName = "Τακτικό αριθμητικό 1", .box = ordinal(0)},

@@ -107,6 +107,7 @@ void ExerciseSheet::convertToCardinals() {
 
 void ExerciseSheet::convert(Column target, Compose compose) {
     std::vector<RefusedNumber> refused;
+    std::vector<RoundedNumber> rounded;
     for (std::size_t r = 0; r < kRowCount; ++r) {
         // Row r's answer is written before row r + 1's number is read. A row that cannot be
         // converted is emptied rather than left showing an answer to an earlier number.
@@ -119,6 +120,12 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         } else if (reading.kind == NumberKind::Number) {
             words = compose(reading.value);
             answered = reading.value;
+            if (reading.rounded) {
+                // The first box keeps only its first characters: «29.999» typed there reads
+                // «29.99», whose point is no longer a thousands point.
+                const bool cut = r == 0 && typed.size() == kFirstNumberLength;
+                rounded.push_back({r, typed, reading.value, cut});
+            }
         }
         const BoxId output{r, target};
         box(output) = std::move(words);
@@ -131,8 +138,8 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         m_strRomanEnabled = true;
         m_view.showStrRomanEnabled(true);
     }
-    if (!refused.empty()) {
-        m_view.showMessage(conversionReport(refused));
+    if (!refused.empty() || !rounded.empty()) {
+        m_view.showMessage(conversionReport(refused, rounded));
     }
 }
 

@@ -184,15 +184,41 @@ Message ready(std::string text, std::span<const UnansweredRow> unanswered,
 
 } // namespace
 
-Message conversionReport(std::span<const RefusedNumber> refused) {
-    std::string text = refused.size() == 1
-                           ? "Ένας αριθμός δεν μετατράπηκε:\n\n"
-                           : std::to_string(refused.size()) + " αριθμοί δεν μετατράπηκαν:\n\n";
-    for (const RefusedNumber& number : refused) {
-        text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
-                "» " + reason(number.refusal) + ".\n";
+Message conversionReport(std::span<const RefusedNumber> refused,
+                         std::span<const RoundedNumber> rounded) {
+    std::string text;
+    if (!refused.empty()) {
+        text = refused.size() == 1
+                   ? "Ένας αριθμός δεν μετατράπηκε:\n\n"
+                   : std::to_string(refused.size()) + " αριθμοί δεν μετατράπηκαν:\n\n";
+        for (const RefusedNumber& number : refused) {
+            text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
+                    "» " + reason(number.refusal) + ".\n";
+        }
+        text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() + ".";
     }
-    text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() + ".";
+    if (!rounded.empty()) {
+        text += text.empty() ? "" : "\n\n";
+        text += rounded.size() == 1 ? "Ένας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"
+                                    : std::to_string(rounded.size()) +
+                                          " αριθμοί είχαν δεκαδικά και στρογγυλεύτηκαν:\n\n";
+        bool cut = false;
+        for (const RoundedNumber& number : rounded) {
+            text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
+                    "» μετατράπηκε ως " + std::to_string(number.value) + ".\n";
+            cut = cut || number.cut;
+        }
+        if (cut) {
+            const std::string largest = std::to_string(kLargestNumber);
+            text += "\nΤο πρώτο κουτί δέχεται έως " + std::to_string(kFirstNumberLength) +
+                    " χαρακτήρες: για χιλιάδες γράψτε τον αριθμό χωρίς τελεία (" + largest +
+                    ", όχι " + largest.substr(0, largest.size() - 3) + "." +
+                    largest.substr(largest.size() - 3) + ").";
+        } else {
+            text += "\nΑν δεν ήταν αυτό που θέλατε, διορθώστε τον αριθμό και πατήστε ξανά το "
+                    "κουμπί μετατροπής.";
+        }
+    }
     return {Message::Kind::Warning, std::move(text)};
 }
 

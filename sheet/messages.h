@@ -23,8 +23,18 @@ struct RefusedNumber {
     Refusal refusal;
 };
 
-// One warning naming each refused row, its text and what the boxes accept.
-Message conversionReport(std::span<const RefusedNumber> refused);
+// A number box's text with a fraction, converted as the whole number it rounds to.
+struct RoundedNumber {
+    std::size_t row;  // 0 to 6; shown to the user as 1 to 7
+    std::string text; // as typed
+    long value;       // the whole number converted
+    bool cut;         // the first box's text at its length limit, as if thousands were cut off
+};
+
+// One warning naming each refused row, its text and what the boxes accept, then each rounded
+// row with the number it was converted as.
+Message conversionReport(std::span<const RefusedNumber> refused,
+                         std::span<const RoundedNumber> rounded);
 
 // A row whose line in the worksheet's answer key would mislead the teacher who marks by it.
 struct UnansweredRow {

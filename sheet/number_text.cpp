@@ -103,7 +103,7 @@ NumberReading readNumber(std::string_view text) {
     if (value < Limits::min() || value > Limits::max()) {
         return {NumberKind::OutOfRange};
     }
-    return {NumberKind::Number, static_cast<std::int16_t>(value)};
+    return {NumberKind::Number, static_cast<std::int16_t>(value), !fraction.empty()};
 }
 
 } // namespace sheet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -9,6 +10,9 @@ namespace sheet {
 // numeral tables have words for the rest of the 16-bit range too, but from 30000 on they compose
 // wrong Greek («εικοσιεννιά χιλιάδες χίλια» for 30000), so the form refuses those numbers.
 inline constexpr int kLargestNumber = 29999;
+
+// The characters the user may type into the first number box, intnumber.
+inline constexpr std::size_t kFirstNumberLength = 5;
 
 // What a number box's text reads as.
 enum class NumberKind {
@@ -22,6 +26,7 @@ enum class NumberKind {
 struct NumberReading {
     NumberKind kind = NumberKind::Blank;
     std::int16_t value = 0;
+    bool rounded = false; // a Number read from a text with a fraction ("2.5", "15.00")
 
     friend bool operator==(const NumberReading&, const NumberReading&) = default;
 };

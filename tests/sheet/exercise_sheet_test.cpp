@@ -134,7 +134,8 @@ TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConv
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι αριθμός."));
     EXPECT_THAT(message.text, HasSubstr("από 0 έως 29999"));
     EXPECT_EQ(message.text.find("Γραμμή 1:"), std::string::npos);
-    EXPECT_EQ(message.text.find("Γραμμή 7:"), std::string::npos);
+    EXPECT_THAT(message.text, HasSubstr("\n\nΈνας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"
+                                        "Γραμμή 7: το «2.5» μετατράπηκε ως 2.\n"));
     EXPECT_TRUE(sheet.strRomanEnabled());
 }
 
@@ -154,6 +155,48 @@ TEST_F(ExerciseSheetTest, NumbersAbove29999AreRefused) {
     EXPECT_THAT(view.messages[0].text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
     EXPECT_THAT(view.messages[0].text,
                 HasSubstr("Γραμμή 2: το «30000» είναι εκτός ορίων (από 0 έως 29999)."));
+}
+
+// A number with a fraction converts as the whole number it rounds to, and the conversion says
+// so; where the first box's limit cut a thousands group short, it says how to write it.
+TEST(RoundedNumbersTest, AConversionSaysWhichNumbersItRounded) {
+    const std::string cutHint = "Το πρώτο κουτί δέχεται έως 5 χαρακτήρες: για χιλιάδες γράψτε "
+                                "τον αριθμό χωρίς τελεία (29999, όχι 29.999).";
+    const std::string nextStep = "Αν δεν ήταν αυτό που θέλατε, διορθώστε τον αριθμό και πατήστε "
+                                 "ξανά το κουμπί μετατροπής.";
+    struct Case {
+        const char* name;
+        std::size_t row;
+        std::string text;
+        std::string said; // the row's line, then the last one; empty: no message
+    };
+    const std::vector<Case> cases{
+        {"29.999 cut in the first box", 0, "29.99",
+         "Γραμμή 1: το «29.99» μετατράπηκε ως 30.\n\n" + cutHint},
+        {"15.000 cut in the first box", 0, "15.00",
+         "Γραμμή 1: το «15.00» μετατράπηκε ως 15.\n\n" + cutHint},
+        {"a short fraction in the first box", 0, "1.5",
+         "Γραμμή 1: το «1.5» μετατράπηκε ως 2.\n\n" + nextStep},
+        {"a fraction of five characters in another box", 3, "46.50",
+         "Γραμμή 4: το «46.50» μετατράπηκε ως 46.\n\n" + nextStep},
+        {"a grouped number is whole", 3, "15.000", ""},
+        {"a point without a fraction", 3, "7.", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingView view;
+        ExerciseSheet sheet(view);
+        sheet.setText({c.row, Column::Number}, c.text);
+        sheet.convertToOrdinals();
+        if (c.said.empty()) {
+            EXPECT_TRUE(view.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(view.messages.size(), 1U);
+        EXPECT_EQ(view.messages[0].kind, Message::Kind::Warning);
+        EXPECT_EQ(view.messages[0].text,
+                  "Ένας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n" + c.said);
+    }
 }
 
 TEST_F(ExerciseSheetTest, ARefusedFirstConversionStillEnablesStrRomanBeforeTheMessage) {

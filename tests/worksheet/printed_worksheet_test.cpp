@@ -150,8 +150,8 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
             pupilsLines.insert(pupilsLines.end(), printed.pages[page].begin(),
                                printed.pages[page].end());
         }
-        ASSERT_EQ(pupilsLines[37].substr(0, 44), kMargin + kBlank);
-        std::string numberLine = pupilsLines[37];
+        ASSERT_EQ(pupilsLines.at(37).substr(0, 44), kMargin + kBlank);
+        std::string numberLine = pupilsLines.at(37);
         for (std::size_t i = 38; !pupilsLines.at(i).empty(); ++i) {
             const std::string& piece = pupilsLines[i];
             EXPECT_TRUE(piece.starts_with(kMargin) && piece[kMargin.size()] != ' ')
