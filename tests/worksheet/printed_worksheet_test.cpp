@@ -4,6 +4,7 @@
 #include "worksheet/utf8.h"
 #include "worksheet/windows1253.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -150,13 +151,17 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
             pupilsLines.insert(pupilsLines.end(), printed.pages[page].begin(),
                                printed.pages[page].end());
         }
-        ASSERT_EQ(pupilsLines.at(37).substr(0, 44), kMargin + kBlank);
-        std::string numberLine = pupilsLines.at(37);
-        for (std::size_t i = 38; !pupilsLines.at(i).empty(); ++i) {
-            const std::string& piece = pupilsLines[i];
-            EXPECT_TRUE(piece.starts_with(kMargin) && piece[kMargin.size()] != ' ')
-                << "each piece under the line's start: " << piece;
-            numberLine += piece.substr(kMargin.size());
+        // The number line, then its pieces up to the empty line after it.
+        const std::string numberStart = kMargin + kBlank + number.substr(0, 10);
+        auto piece = std::find_if(
+            pupilsLines.begin(), pupilsLines.end(),
+            [&numberStart](const std::string& line) { return line.starts_with(numberStart); });
+        ASSERT_NE(piece, pupilsLines.end());
+        std::string numberLine = *piece;
+        for (++piece; piece != pupilsLines.end() && !piece->empty(); ++piece) {
+            EXPECT_TRUE(piece->starts_with(kMargin) && (*piece)[kMargin.size()] != ' ')
+                << "each piece under the line's start: " << *piece;
+            numberLine += piece->substr(kMargin.size());
         }
         EXPECT_EQ(numberLine, kMargin + kBlank + number + kBlank);
     }
