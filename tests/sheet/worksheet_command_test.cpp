@@ -141,15 +141,14 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
         Steps steps;
         std::vector<std::string> listed; // the message's lines naming rows
     };
+    const std::vector<std::string> everyRowUnconverted{
+        "Γραμμή 1 (1001): δεν έχει μετατραπεί ακόμη.", "Γραμμή 2 (156): δεν έχει μετατραπεί ακόμη.",
+        "Γραμμή 3 (67): δεν έχει μετατραπεί ακόμη.",   "Γραμμή 4 (466): δεν έχει μετατραπεί ακόμη.",
+        "Γραμμή 5 (78): δεν έχει μετατραπεί ακόμη.",   "Γραμμή 6 (23): δεν έχει μετατραπεί ακόμη.",
+        "Γραμμή 7 (765): δεν έχει μετατραπεί ακόμη."};
     const std::vector<Case> cases{
         {"converted", convertBoth, {}},
-        {"never converted",
-         [](ExerciseSheet&) {},
-         {"Γραμμή 1 (1001): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 2 (156): δεν έχει μετατραπεί ακόμη.", "Γραμμή 3 (67): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 4 (466): δεν έχει μετατραπεί ακόμη.", "Γραμμή 5 (78): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 6 (23): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 7 (765): δεν έχει μετατραπεί ακόμη."}},
+        {"never converted", [](ExerciseSheet&) {}, everyRowUnconverted},
         {"converted, then a number changed",
          [](ExerciseSheet& s) {
              convertBoth(s);
@@ -205,12 +204,7 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
          },
          {"Γραμμή 2 (157): οι λύσεις είναι του αριθμού 156, που άλλαξε μετά τη μετατροπή."}},
         {"only the ordinals converted, never the cardinals",
-         [](ExerciseSheet& s) { s.convertToOrdinals(); },
-         {"Γραμμή 1 (1001): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 2 (156): δεν έχει μετατραπεί ακόμη.", "Γραμμή 3 (67): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 4 (466): δεν έχει μετατραπεί ακόμη.", "Γραμμή 5 (78): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 6 (23): δεν έχει μετατραπεί ακόμη.",
-          "Γραμμή 7 (765): δεν έχει μετατραπεί ακόμη."}},
+         [](ExerciseSheet& s) { s.convertToOrdinals(); }, everyRowUnconverted},
         {"a number box emptied to spaces",
          [](ExerciseSheet& s) {
              convertBoth(s);
