@@ -1,5 +1,6 @@
 #include "win32_window/worksheet_printing.h"
 
+#include "form/scaling.h"
 #include "win32_window/gdi.h"
 #include "win32_window/text.h"
 
@@ -13,7 +14,7 @@ namespace win32_window {
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
+using form::kPointsPerInch;
 
 // Points as a device's pixels at this density.
 int pixels(double points, int dotsPerInch) {
