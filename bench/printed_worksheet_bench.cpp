@@ -22,7 +22,7 @@ void layOutALongBox(benchmark::State& state) {
                                                        {"765", "", ""}}};
     for (auto _ : state) {
         worksheet::PrintedWorksheet printed =
-            worksheet::printedWorksheet(rows, worksheet::kEitherPaper);
+            worksheet::printedWorksheet(worksheet::makeWorksheet(rows), worksheet::kEitherPaper);
         benchmark::DoNotOptimize(printed);
     }
     state.SetComplexityN(state.range(0));

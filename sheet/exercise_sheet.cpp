@@ -198,11 +198,12 @@ std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
 }
 
 void ExerciseSheet::writeWorksheet(WorksheetDestination& destination) {
-    m_view.showMessage(destination.put(worksheetRows(), unansweredRows()));
+    m_view.showMessage(
+        destination.put(worksheet::makeWorksheet(worksheetRows()), unansweredRows()));
 }
 
 worksheet::PrintedWorksheet ExerciseSheet::printedWorksheet(worksheet::PrintArea area) const {
-    return worksheet::printedWorksheet(worksheetRows(), area);
+    return worksheet::printedWorksheet(worksheet::makeWorksheet(worksheetRows()), area);
 }
 
 void ExerciseSheet::mouseMovedOverSurface() {

@@ -5,7 +5,7 @@
 
 namespace sheet {
 
-Message FolderDestination::put(std::span<const worksheet::WorksheetRow> rows,
+Message FolderDestination::put(const worksheet::Worksheet& worksheet,
                                std::span<const UnansweredRow> unanswered) {
     std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : m_folders) {
@@ -22,7 +22,7 @@ Message FolderDestination::put(std::span<const worksheet::WorksheetRow> rows,
             failed.push_back({folder, notMade});
             continue;
         }
-        const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(rows, folder.path);
+        const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(worksheet, folder.path);
         if (outcome.saved()) {
             return worksheetSaved(outcome, folder.kind == WorksheetFolder::Kind::Program, failed,
                                   unanswered);
@@ -32,11 +32,11 @@ Message FolderDestination::put(std::span<const worksheet::WorksheetRow> rows,
     return worksheetNotSaved(failed);
 }
 
-Message DownloadDestination::put(std::span<const worksheet::WorksheetRow> rows,
+Message DownloadDestination::put(const worksheet::Worksheet& worksheet,
                                  std::span<const UnansweredRow> unanswered) {
-    const worksheet::WorksheetBytes worksheet = worksheet::worksheetBytes(rows);
-    download(worksheet.bytes);
-    return worksheetDownloaded(worksheet.replacedCharacters, unanswered);
+    const worksheet::WorksheetBytes bytes = worksheet::worksheetBytes(worksheet);
+    download(bytes.bytes);
+    return worksheetDownloaded(bytes.replacedCharacters, unanswered);
 }
 
 } // namespace sheet

@@ -19,7 +19,7 @@ namespace sheet {
 class WorksheetDestination {
 public:
     // unanswered: the rows whose answers the message must warn of.
-    virtual Message put(std::span<const worksheet::WorksheetRow> rows,
+    virtual Message put(const worksheet::Worksheet& worksheet,
                         std::span<const UnansweredRow> unanswered) = 0;
 
 protected:
@@ -36,7 +36,7 @@ public:
     explicit FolderDestination(std::vector<WorksheetFolder> folders)
         : m_folders(std::move(folders)) {}
 
-    Message put(std::span<const worksheet::WorksheetRow> rows,
+    Message put(const worksheet::Worksheet& worksheet,
                 std::span<const UnansweredRow> unanswered) override;
 
 private:
@@ -48,7 +48,7 @@ private:
 // reach the browser is the page's own.
 class DownloadDestination : public WorksheetDestination {
 public:
-    Message put(std::span<const worksheet::WorksheetRow> rows,
+    Message put(const worksheet::Worksheet& worksheet,
                 std::span<const UnansweredRow> unanswered) final;
 
 protected:

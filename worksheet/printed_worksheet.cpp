@@ -1,8 +1,6 @@
 #include "worksheet/printed_worksheet.h"
 
-#include "worksheet/byte_sink.h"
 #include "worksheet/utf8.h"
-#include "worksheet/zoned_line_writer.h"
 
 #include <cmath>
 #include <string_view>
@@ -23,16 +21,6 @@ std::vector<std::size_t> characterStarts(std::string_view line) {
 
 std::size_t characterCount(std::string_view line) {
     return characterStarts(line).size() - 1;
-}
-
-// The worksheet's lines, without their line ends.
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;
-         text.remove_prefix(end + 2)) {
-        lines.emplace_back(text.substr(0, end));
-    }
-    return lines;
 }
 
 // A line as drawn in lines of at most columns characters: each continuation indented under the
@@ -79,17 +67,13 @@ void appendPages(std::span<const std::string> lines, std::size_t perPage,
 
 } // namespace
 
-PrintedWorksheet printedWorksheet(std::span<const WorksheetRow> rows, PrintArea area) {
-    StringSink text;
-    ZonedLineWriter out(text);
-    const WorksheetParts parts = printWorksheet(rows, out);
-    const std::vector<std::string> lines = splitLines(text.bytes());
+PrintedWorksheet printedWorksheet(const Worksheet& worksheet, PrintArea area) {
+    const std::vector<std::string>& lines = worksheet.lines;
 
     // The size that fits the widest line other than an answer, in tenths of a point.
     std::size_t widest = 1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool answer = i >= parts.answers && i < parts.answers + rows.size();
-        if (!answer) {
+        if (!worksheet.isAnswer(i)) {
             widest = std::max(widest, characterCount(lines[i]));
         }
     }
@@ -106,7 +90,7 @@ PrintedWorksheet printedWorksheet(std::span<const WorksheetRow> rows, PrintArea 
     std::vector<std::string> pupils;
     std::vector<std::string> answerKey;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        appendContinued(lines[i], printed.columns, i < parts.answerKey ? pupils : answerKey);
+        appendContinued(lines[i], printed.columns, worksheet.inAnswerKey(i) ? answerKey : pupils);
     }
     appendPages(pupils, perPage, printed.pages);
     printed.answerKeyPage = printed.pages.size();

@@ -74,7 +74,7 @@ struct PrintedWorksheet {
     std::size_t answerKeyPage; // the first page of the answer key
 };
 
-// The worksheet of these rows, laid out on paper whose printable area is area.
-PrintedWorksheet printedWorksheet(std::span<const WorksheetRow> rows, PrintArea area);
+// The worksheet laid out on paper whose printable area is area.
+PrintedWorksheet printedWorksheet(const Worksheet& worksheet, PrintArea area);
 
 } // namespace worksheet

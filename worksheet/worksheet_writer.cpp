@@ -4,6 +4,8 @@
 #include "worksheet/windows1253.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace worksheet {
 
@@ -114,28 +116,60 @@ WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWrite
 
 namespace {
 
-// Prints the worksheet into bytes in Windows-1253; how many characters were written as "?",
-// by the writer or by the code page.
-std::size_t printEncoded(std::span<const WorksheetRow> rows, ByteSink& bytes) {
+// Keeps the lines the writer prints, without their line ends. The writer writes every control
+// character of a text as "?", so each CR LF it writes is a line end of its own.
+class LineSink final : public ByteSink {
+public:
+    void write(std::string_view bytes) override {
+        for (std::size_t end; (end = bytes.find("\r\n")) != std::string_view::npos;
+             bytes.remove_prefix(end + 2)) {
+            m_line += bytes.substr(0, end);
+            m_lines.push_back(std::move(m_line));
+            m_line.clear();
+        }
+        m_line += bytes;
+    }
+    std::vector<std::string> lines() && { return std::move(m_lines); }
+
+private:
+    std::vector<std::string> m_lines;
+    std::string m_line;
+};
+
+// Writes the worksheet's lines into bytes in Windows-1253; how many characters were written as
+// "?", by the writer or by the code page.
+std::size_t writeEncoded(const Worksheet& worksheet, ByteSink& bytes) {
     Windows1253Sink encoded(bytes);
-    ZonedLineWriter out(encoded);
-    printWorksheet(rows, out);
-    return out.replacedCount() + encoded.replacedCount();
+    for (const std::string& line : worksheet.lines) {
+        encoded.write(line + "\r\n");
+    }
+    return worksheet.replacedCharacters + encoded.replacedCount();
 }
 
 } // namespace
 
-WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows) {
+Worksheet makeWorksheet(std::span<const WorksheetRow> rows) {
+    LineSink lines;
+    ZonedLineWriter out(lines);
+    Worksheet worksheet;
+    worksheet.parts = printWorksheet(rows, out);
+    worksheet.lines = std::move(lines).lines();
+    worksheet.replacedCharacters = out.replacedCount();
+    worksheet.rows = rows.size();
+    return worksheet;
+}
+
+WorksheetBytes worksheetBytes(const Worksheet& worksheet) {
     StringSink bytes;
-    const std::size_t replaced = printEncoded(rows, bytes);
+    const std::size_t replaced = writeEncoded(worksheet, bytes);
     return {bytes.bytes(), replaced};
 }
 
-SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder) {
+SaveOutcome saveWorksheet(const Worksheet& worksheet, const std::filesystem::path& folder) {
     SaveOutcome outcome{folder / kWorksheetFileName, {}};
     try {
         ReplacingFile file(outcome.file);
-        outcome.replacedCharacters = printEncoded(rows, file);
+        outcome.replacedCharacters = writeEncoded(worksheet, file);
         file.commit();
     } catch (const std::system_error& failure) {
         outcome.error = failure.code();

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace worksheet {
 
@@ -40,12 +41,27 @@ struct WorksheetParts {
 // Prints the whole worksheet through out, as text; where its lines stand.
 WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
 
-// The worksheet as the bytes of numbers.txt, in Windows-1253.
+// The worksheet, made once from the rows and then encoded as a file or laid out on paper: its
+// lines in UTF-8, without line ends, and where its parts stand among them.
+struct Worksheet {
+    std::vector<std::string> lines;
+    WorksheetParts parts{};
+    std::size_t rows = 0;               // the exercise rows, one answer line each
+    std::size_t replacedCharacters = 0; // characters that could not be a line's, written as "?"
+
+    bool inAnswerKey(std::size_t line) const { return line >= parts.answerKey; }
+    bool isAnswer(std::size_t line) const {
+        return line >= parts.answers && line < parts.answers + rows;
+    }
+};
+Worksheet makeWorksheet(std::span<const WorksheetRow> rows);
+
+// The worksheet as the bytes of numbers.txt, in Windows-1253, with CR LF line ends.
 struct WorksheetBytes {
     std::string bytes;
     std::size_t replacedCharacters = 0; // characters written as "?"
 };
-WorksheetBytes worksheetBytes(std::span<const WorksheetRow> rows);
+WorksheetBytes worksheetBytes(const Worksheet& worksheet);
 
 struct SaveOutcome {
     std::filesystem::path file;         // the worksheet written, or the one that could not be
@@ -57,6 +73,6 @@ struct SaveOutcome {
 
 // Writes the worksheet as numbers.txt in folder, replacing an earlier one whole or leaving it
 // exactly as it was (see ReplacingFile).
-SaveOutcome saveWorksheet(std::span<const WorksheetRow> rows, const std::filesystem::path& folder);
+SaveOutcome saveWorksheet(const Worksheet& worksheet, const std::filesystem::path& folder);
 
 } // namespace worksheet

@@ -254,7 +254,7 @@ TEST(UnansweredRowsTest, TheMessageNamesEachRowWithoutItsOwnAnswers) {
             sheet.writeWorksheet(d.destination);
             EXPECT_EQ(&d.destination == &download ? download.bytes
                                                   : readBytes(folder.path() / "numbers.txt"),
-                      worksheet::worksheetBytes(rows).bytes)
+                      worksheet::worksheetBytes(worksheet::makeWorksheet(rows)).bytes)
                 << "the file as it was";
             ASSERT_EQ(view.messages.size(), 1U);
             const Message& message = view.messages.front();

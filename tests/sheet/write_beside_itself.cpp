@@ -5,5 +5,8 @@
 #include "worksheet/worksheet_writer.h"
 
 int main() {
-    return worksheet::saveWorksheet({}, sheet::runningProgramFolder()).saved() ? 0 : 1;
+    return worksheet::saveWorksheet(worksheet::makeWorksheet({}), sheet::runningProgramFolder())
+                   .saved()
+               ? 0
+               : 1;
 }

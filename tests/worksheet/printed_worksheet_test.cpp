@@ -119,7 +119,7 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PrintedWorksheet printed = printedWorksheet(c.rows, c.area);
+        const PrintedWorksheet printed = printedWorksheet(makeWorksheet(c.rows), c.area);
         EXPECT_DOUBLE_EQ(printed.fontPoints, c.fontPoints);
         EXPECT_DOUBLE_EQ(printed.linePoints, c.fontPoints * kPrintFont.lineSpacing);
         EXPECT_EQ(printed.columns, c.columns);
@@ -145,7 +145,7 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         const std::string number(length, '7');
         std::vector<WorksheetRow> rows = kSampleRows;
         rows[6] = {number, "", ""};
-        const PrintedWorksheet printed = printedWorksheet(rows, a4);
+        const PrintedWorksheet printed = printedWorksheet(makeWorksheet(rows), a4);
         Lines pupilsLines;
         for (std::size_t page = 0; page < printed.answerKeyPage; ++page) {
             pupilsLines.insert(pupilsLines.end(), printed.pages[page].begin(),

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     const worksheet::TaggedWorksheet version(argv[2][0]);
     const int times = std::stoi(argv[3]);
     for (int i = 0; i < times; ++i) {
-        const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(version.rows, argv[1]);
+        const worksheet::SaveOutcome outcome =
+            worksheet::saveWorksheet(worksheet::makeWorksheet(version.rows), argv[1]);
         if (!outcome.saved()) {
             std::fprintf(stderr, "replacement %d failed: %s\n", i, outcome.error.message().c_str());
             return 1;

@@ -26,7 +26,7 @@ TEST(TwoWriters, TheWorksheetIsAlwaysOneWholeVersion) {
     TemporaryFolder folder;
     const TaggedWorksheet first('1');
     const TaggedWorksheet second('2');
-    ASSERT_TRUE(saveWorksheet(first.rows, folder.path()).saved());
+    ASSERT_TRUE(saveWorksheet(makeWorksheet(first.rows), folder.path()).saved());
     const std::filesystem::path file = folder.path() / "numbers.txt";
 
     std::atomic<bool> writing{true};

@@ -70,7 +70,7 @@ std::string sampleWithRows(const std::vector<WorksheetRow>& rows) {
 }
 
 std::string printed(const std::vector<WorksheetRow>& rows) {
-    return worksheetBytes(rows).bytes;
+    return worksheetBytes(makeWorksheet(rows)).bytes;
 }
 
 TEST(PrintWorksheet, TheSampleNumbersConvertedGiveTheExpectedFileByteForByte) {
@@ -122,7 +122,7 @@ TEST(SaveWorksheet, WritesNumbersTxtIntoTheFolderAndReplacesAnEarlierOneWhole) {
     const std::filesystem::path file = folder.path() / "numbers.txt";
     writeBytes(file, std::string(100000, 'x')); // longer than the worksheet
 
-    const SaveOutcome outcome = saveWorksheet(kSampleRows, folder.path());
+    const SaveOutcome outcome = saveWorksheet(makeWorksheet(kSampleRows), folder.path());
 
     EXPECT_TRUE(outcome.saved()) << outcome.error.message();
     EXPECT_EQ(outcome.file, file);
@@ -136,7 +136,7 @@ TEST(SaveWorksheet, CountsTheCharactersWrittenAsQuestionMarks) {
     std::vector<WorksheetRow> rows(7);
     rows[0] = {"日本", "x\ny", "é"}; // the number is printed twice: on its line and in the key
 
-    const SaveOutcome outcome = saveWorksheet(rows, folder.path());
+    const SaveOutcome outcome = saveWorksheet(makeWorksheet(rows), folder.path());
 
     ASSERT_TRUE(outcome.saved());
     EXPECT_EQ(outcome.replacedCharacters, 6U);
@@ -145,7 +145,7 @@ TEST(SaveWorksheet, CountsTheCharactersWrittenAsQuestionMarks) {
 
 TEST(SaveWorksheet, AFolderNamedInGreekWorks) {
     TemporaryFolder folder(u8"Αριθμητικά φύλλα");
-    const SaveOutcome outcome = saveWorksheet(kSampleRows, folder.path());
+    const SaveOutcome outcome = saveWorksheet(makeWorksheet(kSampleRows), folder.path());
     ASSERT_TRUE(outcome.saved()) << outcome.error.message();
     EXPECT_EQ(readBytes(folder.path() / "numbers.txt"), readBytes(kSampleFile));
 }
@@ -199,7 +199,7 @@ TEST(SaveWorksheet, EveryFailureLeavesTheEarlierFileAsItWasAndNoTemporaryFile) {
         const std::filesystem::path target = c.prepare(folder.path());
         const std::vector<std::string> before = folder.names();
 
-        const SaveOutcome outcome = saveWorksheet(kSampleRows, target);
+        const SaveOutcome outcome = saveWorksheet(makeWorksheet(kSampleRows), target);
 
         EXPECT_FALSE(outcome.saved());
         EXPECT_EQ(outcome.file, target / "numbers.txt");
@@ -262,7 +262,7 @@ TEST(SaveWorksheet, ARealWriteErrorLeavesTheEarlierFileAsItWas) {
     SaveOutcome outcome;
     {
         FileSizeLimit limit(1000);
-        outcome = saveWorksheet(kSampleRows, folder.path());
+        outcome = saveWorksheet(makeWorksheet(kSampleRows), folder.path());
     }
 
     EXPECT_FALSE(outcome.saved());
