@@ -161,7 +161,7 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "strgreek6", .kind = TextBox, .place = {6240, 3600, 3015, 375},
      .accessibleName = "Απόλυτο αριθμητικό 7", .box = cardinal(6)},
     {.name = "Command4", .kind = StandardButton, .place = {7440, 4440, 1695, 375},
-     .caption = "Φύλλο εργασίας", .command = WriteWorksheet},
+     .caption = sheet::kWorksheetButtonCaption, .command = WriteWorksheet},
     {.name = "Label1", .kind = Label, .place = {120, 120, 3615, 375},
      .caption = "Γράψε αριθμό μέχρι το 29999", .foreground = kTeal, .font = {9.75, true}},
     {.name = "Label2", .kind = Label, .place = {3600, 360, 2415, 375},
@@ -281,7 +281,8 @@ constexpr bool everyBoxAndCommandOnce() {
         boxes += control.box ? 1 : 0;
         commands += control.command ? 1 : 0;
     }
-    return boxes == sheet::kRowCount * sheet::kColumns.size() && commands == sheet::kCommandCount;
+    return boxes == sheet::kRowCount * sheet::kColumns.size() &&
+           commands == sheet::kButtonCommandCount;
 }
 static_assert(everyBoxAndCommandOnce());
 

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -144,7 +143,8 @@ QWidget* makeControl(const ControlDesign& design, QWidget* parent) {
 } // namespace
 
 Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidget* parent)
-    : QWidget(parent), m_worksheetDestination(std::move(worksheetFolders)), m_sheet(*this) {
+    : QWidget(parent), m_worksheetDestination(std::move(worksheetFolders)), m_paper(*this),
+      m_sheet(*this) {
     setObjectName(qt(kForm.name));
     setWindowTitle(qt(kForm.caption));
     setFixedSize(pixelRect({0, 0, kForm.clientWidth, kForm.clientHeight}).size());
@@ -302,23 +302,7 @@ void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
 }
 
 void Form1takt::printWorksheet() {
-    QPrinter printer(QPrinter::HighResolution);
-    constexpr double kMargin = worksheet::kPrintMargin;
-    printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
-    // The job is named in the printer's queue as the worksheet is, as on Windows.
-    printer.setDocName(
-        QString::fromUtf8(worksheet::kWorksheetFileName.data(),
-                          static_cast<qsizetype>(worksheet::kWorksheetFileName.size())));
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Εκτύπωση του φύλλου εργασίας"));
-    bool failed = false;
-    // Asked for the preview's pages, and again for the printer's when the teacher prints.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, &failed](QPrinter* target) { failed = !printWorksheet(*target) || failed; });
-    preview.exec();
-    if (failed) {
-        showMessage(sheet::worksheetNotPrinted());
-    }
+    m_sheet.run(sheet::Command::PrintWorksheet, m_paper);
 }
 
 bool Form1takt::printWorksheet(QPrinter& printer) const {

@@ -4,6 +4,7 @@
 // sheet: it forwards the user's edits, clicks, key presses and mouse moves to the sheet and
 // shows what the sheet reports back. It keeps no state of its own.
 
+#include "qt_window/worksheet_printing.h"
 #include "sheet/exercise_sheet.h"
 #include "sheet/sheet_view.h"
 
@@ -30,9 +31,8 @@ public:
     // Places the window in the middle of its screen's available area.
     void centreOnScreen();
 
-    // Ctrl+P: the worksheet of the boxes as they stand in a print preview, from which the
-    // teacher prints it or saves it as a PDF. A printer that fails is reported; nothing else
-    // changes.
+    // Ctrl+P: the worksheet of the boxes as they stand in a print preview (see PreviewPaper),
+    // then what the sheet says of it; nothing else changes.
     void printWorksheet();
     // The worksheet of the boxes as they stand, drawn on that printer; false if it failed.
     bool printWorksheet(QPrinter& printer) const;
@@ -53,6 +53,7 @@ private:
     void showMessage(const sheet::Message& message) override;
 
     sheet::FolderDestination m_worksheetDestination;
+    PreviewPaper m_paper;
     sheet::ExerciseSheet m_sheet;
     std::vector<QWidget*> m_controls; // one per row of the design, in its order
     std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};

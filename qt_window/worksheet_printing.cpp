@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
 
 namespace qt_window {
@@ -24,6 +26,17 @@ QFont printFont(double points) {
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(points);
     return font;
+}
+
+// What became of a job the printer took: a queue that is stopped (CUPS's paused printer, which
+// Qt reports as in error) holds it until the printer is resumed. A PDF is written at once.
+sheet::PrintOutcome::Result queued(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        return sheet::PrintOutcome::Result::Printed;
+    }
+    return QPrinterInfo::printerInfo(printer.printerName()).state() == QPrinter::Error
+               ? sheet::PrintOutcome::Result::Held
+               : sheet::PrintOutcome::Result::Printed;
 }
 
 } // namespace
@@ -55,6 +68,32 @@ bool paintWorksheet(const worksheet::PrintedWorksheet& printed, QPrinter& printe
         }
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+sheet::PrintOutcome PreviewPaper::print(const worksheet::Worksheet& worksheet) {
+    QPrinter printer(QPrinter::HighResolution);
+    constexpr double kMargin = worksheet::kPrintMargin;
+    printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
+    // The job is named in the printer's queue as the worksheet is, as on Windows.
+    printer.setDocName(
+        QString::fromUtf8(worksheet::kWorksheetFileName.data(),
+                          static_cast<qsizetype>(worksheet::kWorksheetFileName.size())));
+    QPrintPreviewDialog preview(&printer, &m_owner);
+    preview.setWindowTitle(QStringLiteral("Εκτύπωση του φύλλου εργασίας"));
+    bool failed = false;
+    // Asked for the preview's pages, and again for the printer's when the teacher prints.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&worksheet, &failed](QPrinter* target) {
+                         const bool painted = paintWorksheet(
+                             worksheet::printedWorksheet(worksheet, printArea(*target)), *target);
+                         failed = !painted || failed;
+                     });
+    const bool printed = preview.exec() == QDialog::Accepted;
+    const std::string name = printer.printerName().toStdString();
+    if (failed) {
+        return {sheet::PrintOutcome::Result::Failed, name};
+    }
+    return {printed ? queued(printer) : sheet::PrintOutcome::Result::Cancelled, name};
 }
 
 } // namespace qt_window

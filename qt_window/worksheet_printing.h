@@ -4,9 +4,11 @@
 // area of the printer's paper, drawn line by line in a monospaced face that covers Greek
 // (Liberation Mono on Linux), so that the worksheet's print zones stay under each other.
 
+#include "sheet/worksheet_destination.h"
 #include "worksheet/printed_worksheet.h"
 
 class QPrinter;
+class QWidget;
 
 namespace qt_window {
 
@@ -15,5 +17,18 @@ worksheet::PrintArea printArea(const QPrinter& printer);
 
 // Draws the pages on the printer; false when it did not take them.
 bool paintWorksheet(const worksheet::PrintedWorksheet& printed, QPrinter& printer);
+
+// The worksheet in a print preview over the window, from which the teacher prints it on the
+// printer she picks, or saves it as a PDF. The job is named as the worksheet's file; it has
+// half an inch of margin on every side. Says whether it reached the printer's queue.
+class PreviewPaper final : public sheet::PaperDestination {
+public:
+    explicit PreviewPaper(QWidget& owner) : m_owner(owner) {}
+
+private:
+    sheet::PrintOutcome print(const worksheet::Worksheet& worksheet) override;
+
+    QWidget& m_owner;
+};
 
 } // namespace qt_window

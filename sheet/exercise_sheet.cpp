@@ -7,6 +7,7 @@
 #include "sheet/precomposed.h"
 #include "worksheet/worksheet_writer.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -26,12 +27,12 @@ constexpr std::string ExerciseRow::*textOf(Column column) {
     return &ExerciseRow::cardinal;
 }
 
-// Why a conversion refuses a number box's reading, if it does: a blank box is no refusal, only
-// an empty answer.
-std::optional<Refusal> refusalOf(const NumberReading& reading) {
+// Why a conversion refuses a number box's text, if it does: a blank box is no refusal, only an
+// empty answer.
+std::optional<Refusal> refusalOf(std::string_view text, const NumberReading& reading) {
     switch (reading.kind) {
     case NumberKind::NotANumber:
-        return Refusal::NotANumber;
+        return hasDecimalComma(text) ? Refusal::NotWhole : Refusal::NotANumber;
     case NumberKind::OutOfRange:
         return Refusal::OutOfRange;
     case NumberKind::Number:
@@ -92,6 +93,7 @@ void ExerciseSheet::run(Command command, WorksheetDestination& worksheetDestinat
         eraseAll();
         return;
     case Command::WriteWorksheet:
+    case Command::PrintWorksheet:
         writeWorksheet(worksheetDestination);
         return;
     }
@@ -115,7 +117,7 @@ void ExerciseSheet::convert(Column target, Compose compose) {
         const NumberReading reading = readNumber(typed);
         std::string words;
         std::optional<std::int16_t> answered;
-        if (const std::optional<Refusal> refusal = refusalOf(reading)) {
+        if (const std::optional<Refusal> refusal = refusalOf(typed, reading)) {
             refused.push_back({r, typed, *refusal});
         } else if (reading.kind == NumberKind::Number) {
             words = compose(reading.value);
@@ -159,33 +161,64 @@ std::vector<UnansweredRow> ExerciseSheet::unansweredRows() const {
     for (std::size_t r = 0; r < kRowCount; ++r) {
         const ExerciseRow& row = m_rows[r];
         const NumberReading reading = readNumber(row.number);
-        const bool answerMissing = row.ordinal.empty() || row.cardinal.empty();
-        if (reading.kind == NumberKind::Blank) {
-            if (row.ordinal.empty() && row.cardinal.empty()) {
-                continue; // no exercise on this row
-            }
-        } else if (answerMissing) {
-            UnansweredRow missing{r, row.number, UnansweredRow::Why::NotConverted};
-            if (const std::optional<Refusal> refusal = refusalOf(reading)) {
+        if (reading.kind == NumberKind::Blank && row.ordinal.empty() && row.cardinal.empty()) {
+            continue; // no exercise on this row
+        }
+        if (reading.kind != NumberKind::Blank && (row.ordinal.empty() || row.cardinal.empty())) {
+            UnansweredRow missing{r, row.number, UnansweredRow::Why::Missing};
+            if (const std::optional<Refusal> refusal = refusalOf(row.number, reading)) {
                 missing.why = UnansweredRow::Why::Refused;
                 missing.refusal = *refusal;
             } else if (reading.value == 0) {
                 missing.why = UnansweredRow::Why::Zero;
+            } else if (!row.cardinal.empty()) {
+                missing.numerals = Numerals::Ordinal;
+            } else if (!row.ordinal.empty()) {
+                missing.numerals = Numerals::Cardinal;
             }
             unanswered.push_back(std::move(missing));
             continue;
         }
         // The answers a conversion made stand for the number it read then.
+        std::optional<Numerals> stale;
+        std::int16_t origin = 0;
         for (const Column answer : {Column::Ordinal, Column::Cardinal}) {
-            const std::optional<std::int16_t>& origin = answeredFor({r, answer});
-            if (origin && (reading.kind != NumberKind::Number || reading.value != *origin)) {
-                unanswered.push_back(
-                    {r, row.number, UnansweredRow::Why::OtherNumber, {}, long{*origin}});
-                break;
+            const std::optional<std::int16_t>& madeFor = answeredFor({r, answer});
+            if (madeFor && (reading.kind != NumberKind::Number || reading.value != *madeFor)) {
+                const Numerals numerals =
+                    answer == Column::Ordinal ? Numerals::Ordinal : Numerals::Cardinal;
+                stale = stale ? Numerals::Both : numerals;
+                origin = *madeFor;
             }
+        }
+        if (stale) {
+            unanswered.push_back(
+                {r, row.number, UnansweredRow::Why::OtherNumber, *stale, {}, long{origin}});
         }
     }
     return unanswered;
+}
+
+std::vector<ReplacedRow> ExerciseSheet::replacedRows() const {
+    std::vector<ReplacedRow> replaced;
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        const ExerciseRow& row = m_rows[r];
+        std::vector<std::string> characters;
+        bool any = false;
+        for (const std::string* text : {&row.number, &row.ordinal, &row.cardinal}) {
+            for (std::string& character : worksheet::charactersWrittenAsQuestionMarks(*text)) {
+                any = true;
+                if (!character.empty() && std::find(characters.begin(), characters.end(),
+                                                    character) == characters.end()) {
+                    characters.push_back(std::move(character));
+                }
+            }
+        }
+        if (any) {
+            replaced.push_back({r, row.number, std::move(characters)});
+        }
+    }
+    return replaced;
 }
 
 std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
@@ -198,8 +231,11 @@ std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
 }
 
 void ExerciseSheet::writeWorksheet(WorksheetDestination& destination) {
-    m_view.showMessage(
-        destination.put(worksheet::makeWorksheet(worksheetRows()), unansweredRows()));
+    const std::optional<Message> message = destination.put(
+        worksheet::makeWorksheet(worksheetRows()), {unansweredRows(), replacedRows()});
+    if (message) {
+        m_view.showMessage(*message);
+    }
 }
 
 worksheet::PrintedWorksheet ExerciseSheet::printedWorksheet(worksheet::PrintArea area) const {

@@ -29,14 +29,16 @@ struct ExerciseRow {
     std::string cardinal;
 };
 
-// What a button of the form does, one command each.
+// What the form does: a command for each of its buttons, and printing by its shortcut.
 enum class Command {
     ConvertToOrdinals,  // Command1
     ConvertToCardinals, // Command2
     EraseAll,           // Command3
     WriteWorksheet,     // Command4
+    PrintWorksheet,     // Ctrl+P
 };
-inline constexpr std::size_t kCommandCount = 4;
+// The commands a button of the form runs: all but printing.
+inline constexpr std::size_t kButtonCommandCount = 4;
 
 // The numbers the form opens with, one per row.
 inline constexpr std::array<std::string_view, kRowCount> kSampleNumbers{"1001", "156", "67", "466",
@@ -60,7 +62,8 @@ public:
     // code page holds precomposed (see precomposed.h), whichever window it came from.
     void setText(BoxId id, std::string_view text);
 
-    // A click on a button: its command. The worksheet goes to the front-end's destination.
+    // A click on a button, or the print shortcut: its command. The worksheet goes to the
+    // front-end's destination for that command (a folder or a download; paper).
     void run(Command command, WorksheetDestination& worksheetDestination);
 
     // Click on Command1: every row's number as an ordinal numeral in its ordinal box.
@@ -69,8 +72,8 @@ public:
     void convertToCardinals();
     // Click on Command3: all 21 boxes emptied, number boxes first, then ordinal, then cardinal.
     void eraseAll();
-    // Click on Command4: the worksheet of the rows as they stand, put where the front-end
-    // says, then the message saying where.
+    // Click on Command4, or Ctrl+P: the worksheet of the rows as they stand, put where the
+    // front-end says, then the message saying what became of it, if there is one.
     void writeWorksheet(WorksheetDestination& destination);
 
     // The worksheet of the rows as they stand, laid out on paper of that printable area: the
@@ -89,6 +92,8 @@ public:
     // the answers a conversion made for another number. Answers the teacher wrote herself are
     // hers, and a row with all three boxes empty is no exercise.
     std::vector<UnansweredRow> unansweredRows() const;
+    // The rows whose texts hold characters the worksheet's file writes as "?".
+    std::vector<ReplacedRow> replacedRows() const;
 
 private:
     std::vector<worksheet::WorksheetRow> worksheetRows() const;

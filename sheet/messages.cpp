@@ -33,6 +33,8 @@ std::string reason(Refusal refusal) {
     switch (refusal) {
     case Refusal::NotANumber:
         return "δεν είναι αριθμός";
+    case Refusal::NotWhole:
+        return "δεν είναι ακέραιος αριθμός";
     case Refusal::OutOfRange:
         return "είναι εκτός ορίων (" + range() + ")";
     case Refusal::Negative:
@@ -46,7 +48,7 @@ std::string utf8(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
-// The system's reason, after a Greek explanation where there is a plain one.
+// The system's reason in Greek where there is a plain one; its own words only where not.
 std::string explained(std::error_code error) {
     std::string_view greek;
     if (error == std::errc::no_such_file_or_directory) {
@@ -59,7 +61,7 @@ std::string explained(std::error_code error) {
                error == std::errc::operation_not_permitted) {
         greek = "δεν επιτρέπεται η εγγραφή εκεί";
     } else if (error == std::errc::read_only_file_system) {
-        greek = "ο δίσκος δέχεται μόνο ανάγνωση";
+        greek = "ο δίσκος είναι μόνο για ανάγνωση";
     } else if (error == std::errc::no_space_on_device) {
         greek = "δεν υπάρχει αρκετός χώρος στον δίσκο";
     } else if (error == std::errc::file_too_large) {
@@ -70,116 +72,208 @@ std::string explained(std::error_code error) {
     if (const std::string_view own = platformReason(error); !own.empty()) {
         greek = own;
     }
-    const std::string system = error.message();
-    return greek.empty() ? system : std::string(greek) + " (" + system + ")";
+    return greek.empty() ? error.message() : std::string(greek);
 }
 
-std::string_view placeName(WorksheetFolder::Kind kind) {
+// A folder as the messages name it: as the subject («Δεν βρέθηκε ο φάκελος …») and after
+// «στον».
+struct FolderName {
+    std::string_view subject;
+    std::string_view place;
+};
+FolderName folderName(WorksheetFolder::Kind kind) {
     switch (kind) {
     case WorksheetFolder::Kind::Program:
-        return "ο φάκελος του προγράμματος";
+        return {"ο φάκελος του προγράμματος", "στον φάκελο του προγράμματος"};
     case WorksheetFolder::Kind::Documents:
-        return "ο φάκελος των εγγράφων";
+        return {"ο φάκελος «Έγγραφα»", "στον φάκελο «Έγγραφα»"};
     case WorksheetFolder::Kind::Home:
-        return "ο προσωπικός φάκελος";
+        break;
     }
-    return {};
+    return {"ο προσωπικός σας φάκελος", "στον προσωπικό σας φάκελο"};
 }
 
+// One line for each folder that did not take the worksheet, and why.
 std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
     std::string text;
     for (const FolderNotUsed& notUsed : failed) {
         text += text.empty() ? "" : "\n";
         if (notUsed.folder.path.empty()) {
-            text += "Δεν βρέθηκε " + std::string(placeName(notUsed.folder.kind)) + ".";
+            text += "Δεν βρέθηκε " + std::string(folderName(notUsed.folder.kind).subject) + ".";
             continue;
         }
-        text += "Δεν ήταν δυνατό να γραφτεί το «" +
-                utf8(notUsed.folder.path / worksheet::kWorksheetFileName) +
+        text += "Δεν γράφτηκε το «" + utf8(notUsed.folder.path / worksheet::kWorksheetFileName) +
                 "»: " + explained(notUsed.error) + ".";
     }
     return text;
 }
 
-// The page prints as the worksheet itself (see printed_worksheet.h).
-constexpr std::string_view kPrintThePage =
-    "Για να το τυπώσετε αμέσως, τυπώστε αυτή τη σελίδα (Ctrl+P ή από το μενού του "
-    "φυλλομετρητή): βγαίνει το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
+// The design's sentence that the worksheet is ready, as the file named so.
+std::string readyText(std::string_view file) {
+    return "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + std::string(file) +
+           " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
+}
 
-// The desktops print the worksheet themselves (see printed_worksheet.h).
-constexpr std::string_view kPrintWithCtrlP =
-    "Με Ctrl+P τυπώνετε το φύλλο εργασίας, με τις λύσεις σε δική τους σελίδα.";
-
-// The worksheet is ready as the file named so, and how to open it on this desktop.
-std::string readyText(const std::string& file, Desktop desktop) {
-    std::string text = "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
-                       " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
-    // LibreOffice's own Greek names for the filter and the encoding, as its menus show them,
-    // and Word's name for the encoding.
-    constexpr std::string_view kLibreOffice =
-        "Στο LibreOffice ανοίξτε το με τύπο αρχείου «Κείμενο - Επιλογή κωδικοποίησης» και "
-        "σύνολο χαρακτήρων «Ελληνικά (Windows-1253)», για να φανούν σωστά τα ελληνικά.";
-    if (desktop != Desktop::Web) {
-        text += "\n\n" + std::string(kPrintWithCtrlP);
+// How to print the worksheet from the program itself, after the ready sentence.
+std::string_view printHint(Desktop desktop) {
+    if (desktop == Desktop::Web) {
+        return "Για να το τυπώσετε από εδώ, πατήστε Ctrl+P ή «Εκτύπωση» στο μενού του "
+               "προγράμματος περιήγησης: οι λύσεις βγαίνουν σε χωριστή σελίδα.";
     }
-    if (desktop == Desktop::Linux) {
-        text += "\n\n" + std::string(kLibreOffice);
-    } else if (desktop == Desktop::Web) {
-        text += "\n\nΤο αρχείο βρίσκεται στις «Λήψεις» του προγράμματος περιήγησης. Στο Word, "
-                "αν ρωτήσει για την κωδικοποίηση, επιλέξτε «Ελληνικά (Windows)». " +
-                std::string(kLibreOffice) + "\n\n" + std::string(kPrintThePage);
+    return "Για να το τυπώσετε από εδώ, πατήστε Ctrl+P: οι λύσεις βγαίνουν σε χωριστή σελίδα.";
+}
+
+// LibreOffice reads a text file as UTF-8 unless told otherwise; Word on a Greek Windows reads
+// the file's Windows-1253 as it is. The name is the one LibreOffice's Greek menus show.
+constexpr std::string_view kOpenInLibreOffice =
+    "Στο LibreOffice διαλέξτε σύνολο χαρακτήρων «Ελληνικά (Windows-1253)».";
+
+// Where the printer settings are, as each desktop's own Greek names them.
+std::string_view printerSettings(Desktop desktop) {
+    return desktop == Desktop::Windows ? "«Ρυθμίσεις → Εκτυπωτές και σαρωτές»"
+                                       : "«Ρυθμίσεις → Εκτυπωτές»";
+}
+
+// A row by its number on the form and what its number box holds: «3 (466)», or «3» for a box
+// left blank.
+std::string rowAndNumber(std::size_t row, std::string_view number) {
+    std::string text = std::to_string(row + 1);
+    if (number.find_first_not_of(' ') != std::string_view::npos) {
+        text += " (" + shortened(number) + ")";
     }
     return text;
 }
 
-// How many characters the code page lacked, if any.
-std::string replacedNote(std::size_t replacedCharacters) {
-    if (replacedCharacters == 1) {
-        return "\n\nΠροσοχή: 1 χαρακτήρας δεν υπάρχει στην ελληνική κωδικοσελίδα "
-               "Windows-1253 και γράφτηκε ως «?».";
+std::string_view numeralsName(Numerals numerals) {
+    switch (numerals) {
+    case Numerals::Ordinal:
+        return "το τακτικό αριθμητικό";
+    case Numerals::Cardinal:
+        return "το απόλυτο αριθμητικό";
+    case Numerals::Both:
+        break;
     }
-    if (replacedCharacters > 1) {
-        return "\n\nΠροσοχή: " + std::to_string(replacedCharacters) +
-               " χαρακτήρες δεν υπάρχουν στην ελληνική κωδικοσελίδα Windows-1253 και "
-               "γράφτηκαν ως «?».";
-    }
-    return {};
+    return "το τακτικό και το απόλυτο αριθμητικό";
 }
 
-// Each row the answer key gets wrong, and why.
-std::string unansweredNote(std::span<const UnansweredRow> unanswered) {
-    if (unanswered.empty()) {
-        return {};
-    }
-    std::string text = "\n\nΠροσοχή: οι λύσεις λείπουν ή είναι λάθος σε αυτές τις γραμμές:\n";
-    for (const UnansweredRow& row : unanswered) {
-        text += "Γραμμή " + std::to_string(row.row + 1);
-        if (row.number.find_first_not_of(' ') != std::string::npos) {
-            text += " (" + shortened(row.number) + ")";
+// A step of the one sentence that says what to do, as it reads first and after another.
+struct Step {
+    std::string_view first;
+    std::string_view later;
+};
+constexpr Step kFixNumbers{"Διορθώστε τους αριθμούς", "διορθώστε τους αριθμούς"};
+constexpr Step kConvertBoth{"Πατήστε τα δύο κουμπιά μετατροπής",
+                            "πατήστε τα δύο κουμπιά μετατροπής"};
+constexpr Step kConvertOrdinals{"Πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά",
+                                "πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά"};
+constexpr Step kConvertCardinals{"Πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά",
+                                 "πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά"};
+constexpr Step kRewriteReplaced{"Γράψτε αλλιώς ό,τι έγινε «?»", "γράψτε αλλιώς ό,τι έγινε «?»"};
+
+// The rows the worksheet gets wrong, rows missing the same numerals on one line, then the one
+// sentence that mends them all, ending in again (the step that makes the worksheet anew).
+std::string problemsNote(std::span<const UnansweredRow> unanswered,
+                         std::span<const ReplacedRow> replaced, std::string_view again) {
+    std::string text;
+    bool toConvert[2] = {false, false}; // ordinals, cardinals
+    const auto convert = [&toConvert](Numerals numerals) {
+        toConvert[0] = toConvert[0] || numerals != Numerals::Cardinal;
+        toConvert[1] = toConvert[1] || numerals != Numerals::Ordinal;
+    };
+    bool fixNumbers = false;
+    for (const Numerals missing : {Numerals::Ordinal, Numerals::Cardinal, Numerals::Both}) {
+        std::string rows;
+        std::size_t count = 0;
+        for (const UnansweredRow& row : unanswered) {
+            if (row.why == UnansweredRow::Why::Missing && row.numerals == missing) {
+                rows += (count++ == 0 ? "" : ", ") + rowAndNumber(row.row, row.number);
+            }
         }
+        if (count > 0) {
+            convert(missing);
+            text += (count == 1 ? "Γραμμή " : "Γραμμές ") + rows + ": " +
+                    (missing == Numerals::Both ? "λείπουν " : "λείπει ") +
+                    std::string(numeralsName(missing)) + ".\n";
+        }
+    }
+    for (const UnansweredRow& row : unanswered) {
+        const std::string name = "Γραμμή " + rowAndNumber(row.row, row.number);
         switch (row.why) {
-        case UnansweredRow::Why::NotConverted:
-            text += ": δεν έχει μετατραπεί ακόμη.\n";
+        case UnansweredRow::Why::Missing:
             break;
         case UnansweredRow::Why::Refused:
-            text += ": " + reason(row.refusal) + ", δεν έχει λύση.\n";
+            text += "Γραμμή " + std::to_string(row.row + 1) + ": το «" + shortened(row.number) +
+                    "» " + reason(row.refusal) + ".\n";
+            fixNumbers = true;
             break;
         case UnansweredRow::Why::Zero:
-            text += ": το μηδέν δεν έχει αριθμητικό στους πίνακες, η λύση είναι κενή.\n";
+            text += name + ": το 0 δεν έχει αριθμητικό σε αυτό το πρόγραμμα.\n";
+            fixNumbers = true;
             break;
         case UnansweredRow::Why::OtherNumber:
-            text += ": οι λύσεις είναι του αριθμού " + std::to_string(row.answeredFor) +
+            text += name + ": " +
+                    (row.numerals == Numerals::Both
+                         ? std::string("οι λύσεις είναι")
+                         : std::string(numeralsName(row.numerals)) + " είναι") +
+                    " για το " + std::to_string(row.answeredFor) +
                     ", που άλλαξε μετά τη μετατροπή.\n";
+            convert(row.numerals);
             break;
         }
     }
-    return text + "Διορθώστε τις και φτιάξτε ξανά το φύλλο εργασίας.";
+    for (const ReplacedRow& row : replaced) {
+        std::string characters;
+        for (const std::string& character : row.characters) {
+            characters += (characters.empty() ? "«" : ", «") + character + "»";
+        }
+        text +=
+            "Γραμμή " + rowAndNumber(row.row, row.number) + ": " +
+            (row.characters.empty() ? "ένας χαρακτήρας ελέγχου γράφτηκε ως «?», γιατί δεν υπάρχει"
+             : row.characters.size() == 1
+                 ? "το " + characters + " γράφτηκε ως «?», γιατί δεν υπάρχει"
+                 : "τα " + characters + " γράφτηκαν ως «?», γιατί δεν υπάρχουν") +
+            " στα ελληνικά των Windows.\n";
+    }
+    if (text.empty()) {
+        return {};
+    }
+
+    std::vector<Step> steps;
+    if (fixNumbers) {
+        steps.push_back(kFixNumbers);
+    }
+    if (fixNumbers || (toConvert[0] && toConvert[1])) {
+        steps.push_back(kConvertBoth);
+    } else if (toConvert[0] || toConvert[1]) {
+        steps.push_back(toConvert[0] ? kConvertOrdinals : kConvertCardinals);
+    }
+    if (!replaced.empty()) {
+        steps.push_back(kRewriteReplaced);
+    }
+    std::string step;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        step += i == 0 ? steps[i].first
+                       : std::string(i + 1 == steps.size() ? " και " : ", ").append(steps[i].later);
+    }
+    return "Προσοχή: το φύλλο εργασίας έχει λάθη σε αυτές τις γραμμές:\n" + text + step +
+           ", και μετά " + std::string(again) + ".";
 }
 
-Message ready(std::string text, std::span<const UnansweredRow> unanswered,
-              std::size_t replacedCharacters) {
-    return {unanswered.empty() ? Message::Kind::Plain : Message::Kind::Warning,
-            std::move(text) + unansweredNote(unanswered) + replacedNote(replacedCharacters)};
+// The step that makes the worksheet anew, as a file or on paper.
+std::string againWithTheButton() {
+    return "πατήστε ξανά «" + std::string(kWorksheetButtonCaption) + "»";
+}
+constexpr std::string_view kAgainWithCtrlP = "πατήστε ξανά Ctrl+P";
+
+// Paragraphs, each after a blank line, leaving out the empty ones.
+std::string paragraphs(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) {
+        if (!part.empty()) {
+            text += (text.empty() ? "" : "\n\n") + std::string(part);
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -195,7 +289,8 @@ Message conversionReport(std::span<const RefusedNumber> refused,
             text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
                     "» " + reason(number.refusal) + ".\n";
         }
-        text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() + ".";
+        text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() +
+                " και πατήστε ξανά το κουμπί μετατροπής.";
     }
     if (!rounded.empty()) {
         text += text.empty() ? "" : "\n\n";
@@ -222,37 +317,77 @@ Message conversionReport(std::span<const RefusedNumber> refused,
     return {Message::Kind::Warning, std::move(text)};
 }
 
-Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const FolderNotUsed> failed,
-                       std::span<const UnansweredRow> unanswered, Desktop desktop) {
-    std::string text = readyText(
-        besideProgram ? std::string(worksheet::kWorksheetFileName) : utf8(saved.file), desktop);
+Message worksheetSaved(const worksheet::SaveOutcome& saved, WorksheetFolder::Kind place,
+                       std::span<const FolderNotUsed> failed, const WorksheetProblems& problems,
+                       Desktop desktop) {
+    std::string moved;
     if (!failed.empty()) {
-        text += "\n\n" + whyNotWritten(failed);
+        moved = "Προσοχή: το φύλλο εργασίας γράφτηκε " + std::string(folderName(place).place) +
+                ".\n" + whyNotWritten(failed);
     }
-    return ready(std::move(text), unanswered, saved.replacedCharacters);
+    const std::string problemsText =
+        problemsNote(problems.unanswered, problems.replaced, againWithTheButton());
+    const bool warn = !moved.empty() || !problemsText.empty();
+    return {warn ? Message::Kind::Warning : Message::Kind::Plain,
+            paragraphs({moved, problemsText, readyText(utf8(saved.file)), printHint(desktop),
+                        desktop == Desktop::Linux ? kOpenInLibreOffice : std::string_view{}})};
 }
 
-Message worksheetDownloaded(std::size_t replacedCharacters,
-                            std::span<const UnansweredRow> unanswered) {
-    return ready(readyText(std::string(worksheet::kWorksheetFileName), Desktop::Web), unanswered,
-                 replacedCharacters);
+Message worksheetDownloaded(const WorksheetProblems& problems) {
+    // The browser renames a download whose name its folder already holds («numbers (1).txt»),
+    // and the page cannot know the name it chose: the newest one is hers.
+    const std::string problemsText =
+        problemsNote(problems.unanswered, problems.replaced, againWithTheButton());
+    return {problemsText.empty() ? Message::Kind::Plain : Message::Kind::Warning,
+            paragraphs({problemsText, readyText("numbers που κατέβηκε τελευταίο στις «Λήψεις»"),
+                        printHint(Desktop::Web)})};
 }
 
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {
-    return {Message::Kind::Warning, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + whyNotWritten(failed)};
+    return {Message::Kind::Warning,
+            paragraphs({"Το φύλλο εργασίας δεν γράφτηκε.", whyNotWritten(failed),
+                        "Διορθώστε ό,τι λέει παραπάνω και " + againWithTheButton() + "."})};
 }
 
-Message noPrinter() {
-    return {Message::Kind::Warning,
-            "Το φύλλο εργασίας δεν τυπώθηκε: δεν υπάρχει εγκατεστημένος εκτυπωτής. Προσθέστε "
-            "έναν εκτυπωτή στις ρυθμίσεις του υπολογιστή και πατήστε ξανά Ctrl+P."};
-}
-
-Message worksheetNotPrinted() {
-    return {Message::Kind::Warning,
-            "Το φύλλο εργασίας δεν τυπώθηκε: ο εκτυπωτής δεν το δέχτηκε. Ελέγξτε ότι είναι "
-            "αναμμένος, συνδεδεμένος και έχει χαρτί, και πατήστε ξανά Ctrl+P."};
+std::optional<Message> worksheetPrinted(const PrintOutcome& outcome,
+                                        std::span<const UnansweredRow> unanswered,
+                                        Desktop desktop) {
+    const std::string printer =
+        outcome.printer.empty() ? "ο εκτυπωτής" : "ο εκτυπωτής «" + outcome.printer + "»";
+    const std::string settings(printerSettings(desktop));
+    switch (outcome.result) {
+    case PrintOutcome::Result::Cancelled:
+        return std::nullopt;
+    case PrintOutcome::Result::NoPrinter:
+        return Message{Message::Kind::Warning,
+                       "Το φύλλο εργασίας δεν τυπώθηκε: δεν υπάρχει εκτυπωτής. Προσθέστε έναν "
+                       "στις " +
+                           settings + " και " + std::string(kAgainWithCtrlP) + "."};
+    case PrintOutcome::Result::Refused:
+        return Message{Message::Kind::Warning,
+                       "Το φύλλο εργασίας δεν τυπώθηκε: " + printer +
+                           " δεν δέχεται εργασίες. Ενεργοποιήστε τον στις " + settings +
+                           " ή διαλέξτε άλλον, και " + std::string(kAgainWithCtrlP) + "."};
+    case PrintOutcome::Result::Failed:
+        return Message{Message::Kind::Warning,
+                       "Το φύλλο εργασίας δεν τυπώθηκε: " + printer +
+                           " δεν το δέχτηκε. Ελέγξτε ότι είναι αναμμένος, συνδεδεμένος και έχει "
+                           "χαρτί, και " +
+                           std::string(kAgainWithCtrlP) + "."};
+    case PrintOutcome::Result::Held:
+    case PrintOutcome::Result::Printed:
+        break;
+    }
+    const std::string held = outcome.result == PrintOutcome::Result::Held
+                                 ? "Προσοχή: το φύλλο εργασίας περιμένει στην ουρά, γιατί " +
+                                       printer + " είναι σε παύση. Συνεχίστε τον από τις " +
+                                       settings + " και θα τυπωθεί."
+                                 : std::string();
+    const std::string problemsText = problemsNote(unanswered, {}, kAgainWithCtrlP);
+    if (held.empty() && problemsText.empty()) {
+        return std::nullopt;
+    }
+    return Message{Message::Kind::Warning, paragraphs({held, problemsText})};
 }
 
 } // namespace sheet

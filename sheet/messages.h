@@ -8,14 +8,25 @@
 #include "worksheet/worksheet_writer.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace sheet {
 
+// The worksheet button's caption, which a message names as the step to take again.
+inline constexpr std::string_view kWorksheetButtonCaption = "Φύλλο εργασίας";
+
 // Why a number box's text was not converted.
-enum class Refusal { NotANumber, OutOfRange, Negative };
+enum class Refusal {
+    NotANumber,
+    NotWhole, // a number with a decimal comma («1,5»): a number, but not a whole one
+    OutOfRange,
+    Negative,
+};
 
 struct RefusedNumber {
     std::size_t row;  // 0 to 6; shown to the user as 1 to 7
@@ -36,20 +47,38 @@ struct RoundedNumber {
 Message conversionReport(std::span<const RefusedNumber> refused,
                          std::span<const RoundedNumber> rounded);
 
+// The numerals of a row a message speaks of.
+enum class Numerals { Ordinal, Cardinal, Both };
+
 // A row whose line in the worksheet's answer key would mislead the teacher who marks by it.
 struct UnansweredRow {
     enum class Why {
-        NotConverted, // a number with an empty answer box, never converted
-        Refused,      // a text the conversion refuses (see refusal)
-        Zero,         // 0, for which the numeral tables have no word
-        OtherNumber,  // answers converted from another number (answeredFor) than the box holds
+        Missing,     // a number with an empty answer box (see numerals)
+        Refused,     // a text the conversion refuses (see refusal)
+        Zero,        // 0, for which the numeral tables have no word
+        OtherNumber, // answers (see numerals) converted from another number (answeredFor)
     };
 
     std::size_t row;    // 0 to 6; shown to the user as 1 to 7
     std::string number; // the number box's text
     Why why;
+    Numerals numerals = Numerals::Both;    // for Missing and OtherNumber
     Refusal refusal = Refusal::NotANumber; // for Refused
     long answeredFor = 0;                  // for OtherNumber
+};
+
+// A row whose texts hold characters that numbers.txt writes as "?".
+struct ReplacedRow {
+    std::size_t row;                     // 0 to 6; shown to the user as 1 to 7
+    std::string number;                  // the number box's text
+    std::vector<std::string> characters; // each printable one once, as typed; none for
+                                         // control characters only
+};
+
+// What the worksheet of the rows as they stand gets wrong, for the messages to warn of.
+struct WorksheetProblems {
+    std::vector<UnansweredRow> unanswered;
+    std::vector<ReplacedRow> replaced; // in the file and the download; paper shows them all
 };
 
 // A folder that did not take the worksheet, with the system's reason. A folder without a path
@@ -59,23 +88,37 @@ struct FolderNotUsed {
     std::error_code error;
 };
 
-// The worksheet is ready: where to find it (by its name alone when it is beside the program,
-// else by its full path), how to open it on this desktop, why it is not in a folder tried
-// before (failed), which rows' answers it lacks or has wrong (a warning then), and how many
-// characters were written as "?".
-Message worksheetSaved(const worksheet::SaveOutcome& saved, bool besideProgram,
-                       std::span<const FolderNotUsed> failed,
-                       std::span<const UnansweredRow> unanswered, Desktop desktop = thisDesktop());
+// The worksheet was written as saved.file, in a folder of that kind: first why the folders
+// tried before did not take it (failed), and the rows it gets wrong, then where to open it and
+// how to print it.
+Message worksheetSaved(const worksheet::SaveOutcome& saved, WorksheetFolder::Kind place,
+                       std::span<const FolderNotUsed> failed, const WorksheetProblems& problems,
+                       Desktop desktop = thisDesktop());
 
-// The worksheet was handed to the browser as a download, with characters written as "?".
-Message worksheetDownloaded(std::size_t replacedCharacters,
-                            std::span<const UnansweredRow> unanswered);
+// The worksheet was handed to the browser as a download.
+Message worksheetDownloaded(const WorksheetProblems& problems);
 
 // No folder took the worksheet: each file tried, or place not found, with the reason.
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed);
 
-// Printing the worksheet (Ctrl+P) did not work: no printer is installed, or the printer failed.
-Message noPrinter();
-Message worksheetNotPrinted();
+// What became of the worksheet sent to paper (Ctrl+P).
+struct PrintOutcome {
+    enum class Result {
+        Printed,   // the printer's queue took the job
+        Held,      // the queue took it, but the printer is paused: it waits there
+        Cancelled, // the teacher closed the print dialog
+        NoPrinter, // the system has no printer
+        Refused,   // the printer's queue does not accept jobs
+        Failed,    // the printer or its queue failed while taking the job
+    };
+    Result result;
+    std::string printer; // its name, where one was chosen
+};
+
+// The message for a print, if there is one to show: a print that went as asked, with nothing
+// wrong in its rows, and a cancelled one say nothing.
+std::optional<Message> worksheetPrinted(const PrintOutcome& outcome,
+                                        std::span<const UnansweredRow> unanswered,
+                                        Desktop desktop = thisDesktop());
 
 } // namespace sheet

@@ -106,4 +106,17 @@ NumberReading readNumber(std::string_view text) {
     return {NumberKind::Number, static_cast<std::int16_t>(value), !fraction.empty()};
 }
 
+bool hasDecimalComma(std::string_view text) {
+    text = trimSpaces(text);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    const std::size_t comma = text.find(',');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), isDigit);
+    };
+    return comma != std::string_view::npos && digits(text.substr(0, comma)) &&
+           digits(text.substr(comma + 1));
+}
+
 } // namespace sheet

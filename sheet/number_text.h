@@ -41,4 +41,8 @@ struct NumberReading {
 // bases and currency signs are not numbers here.
 NumberReading readNumber(std::string_view text);
 
+// Whether a text that is no number here is one written with a decimal comma, as Greek writes
+// fractions («1,5», « -2,75 »): digits, one comma and digits, with an optional sign.
+bool hasDecimalComma(std::string_view text);
+
 } // namespace sheet

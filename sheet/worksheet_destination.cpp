@@ -5,8 +5,8 @@
 
 namespace sheet {
 
-Message FolderDestination::put(const worksheet::Worksheet& worksheet,
-                               std::span<const UnansweredRow> unanswered) {
+std::optional<Message> FolderDestination::put(const worksheet::Worksheet& worksheet,
+                                              const WorksheetProblems& problems) {
     std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : m_folders) {
         if (folder.path.empty()) { // a place the platform could not find: nothing to try
@@ -24,19 +24,22 @@ Message FolderDestination::put(const worksheet::Worksheet& worksheet,
         }
         const worksheet::SaveOutcome outcome = worksheet::saveWorksheet(worksheet, folder.path);
         if (outcome.saved()) {
-            return worksheetSaved(outcome, folder.kind == WorksheetFolder::Kind::Program, failed,
-                                  unanswered);
+            return worksheetSaved(outcome, folder.kind, failed, problems);
         }
         failed.push_back({folder, outcome.error});
     }
     return worksheetNotSaved(failed);
 }
 
-Message DownloadDestination::put(const worksheet::Worksheet& worksheet,
-                                 std::span<const UnansweredRow> unanswered) {
-    const worksheet::WorksheetBytes bytes = worksheet::worksheetBytes(worksheet);
-    download(bytes.bytes);
-    return worksheetDownloaded(bytes.replacedCharacters, unanswered);
+std::optional<Message> DownloadDestination::put(const worksheet::Worksheet& worksheet,
+                                                const WorksheetProblems& problems) {
+    download(worksheet::worksheetBytes(worksheet).bytes);
+    return worksheetDownloaded(problems);
+}
+
+std::optional<Message> PaperDestination::put(const worksheet::Worksheet& worksheet,
+                                             const WorksheetProblems& problems) {
+    return worksheetPrinted(print(worksheet), problems.unanswered);
 }
 
 } // namespace sheet

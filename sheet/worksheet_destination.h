@@ -1,15 +1,14 @@
 #pragma once
 
-// Where the worksheet command puts the worksheet, as the front-end that runs it says: a folder
-// on the desktops, a download on the web page. Each puts the worksheet of the rows as they
-// stand and says where it went, in the message the sheet then shows.
+// Where a command puts the worksheet, as the front-end that runs it says: a folder on the
+// desktops, a download on the web page, paper. Each puts the worksheet it is given and returns
+// the message saying what became of it, made by the sheet's messages from what happened.
 
 #include "sheet/messages.h"
-#include "sheet/sheet_view.h"
 #include "sheet/worksheet_folders.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <span>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -18,9 +17,9 @@ namespace sheet {
 
 class WorksheetDestination {
 public:
-    // unanswered: the rows whose answers the message must warn of.
-    virtual Message put(const worksheet::Worksheet& worksheet,
-                        std::span<const UnansweredRow> unanswered) = 0;
+    // problems: what the message must warn of. Nothing: no message to show.
+    virtual std::optional<Message> put(const worksheet::Worksheet& worksheet,
+                                       const WorksheetProblems& problems) = 0;
 
 protected:
     WorksheetDestination() = default;
@@ -36,23 +35,33 @@ public:
     explicit FolderDestination(std::vector<WorksheetFolder> folders)
         : m_folders(std::move(folders)) {}
 
-    Message put(const worksheet::Worksheet& worksheet,
-                std::span<const UnansweredRow> unanswered) override;
+    std::optional<Message> put(const worksheet::Worksheet& worksheet,
+                               const WorksheetProblems& problems) override;
 
 private:
     std::vector<WorksheetFolder> m_folders;
 };
 
-// The bytes numbers.txt would hold, handed to the browser to download as that file; the message
-// says where the browser puts it, and how to print the worksheet from the page. How the bytes
-// reach the browser is the page's own.
+// The bytes numbers.txt would hold, handed to the browser to download as that file. How the
+// bytes reach the browser is the page's own.
 class DownloadDestination : public WorksheetDestination {
 public:
-    Message put(const worksheet::Worksheet& worksheet,
-                std::span<const UnansweredRow> unanswered) final;
+    std::optional<Message> put(const worksheet::Worksheet& worksheet,
+                               const WorksheetProblems& problems) final;
 
 protected:
     virtual void download(std::string_view bytes) = 0;
+};
+
+// The worksheet on a printer the teacher picks. How it is picked, laid out for its paper (see
+// printed_worksheet.h) and spooled is the window's own; it says what happened.
+class PaperDestination : public WorksheetDestination {
+public:
+    std::optional<Message> put(const worksheet::Worksheet& worksheet,
+                               const WorksheetProblems& problems) final;
+
+protected:
+    virtual PrintOutcome print(const worksheet::Worksheet& worksheet) = 0;
 };
 
 } // namespace sheet

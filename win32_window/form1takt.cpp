@@ -158,7 +158,8 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
                      MessageBoxFunction messageBox, PrintingSystem printing)
     : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_printing(std::move(printing)), m_sheet(*this), m_command1Look(m_sheet.command1Look()),
+      m_paper(m_window, std::move(printing)), m_sheet(*this),
+      m_command1Look(m_sheet.command1Look()),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
@@ -375,26 +376,7 @@ void Form1takt::showMessageBox(HWND owner, const std::wstring& text, const std::
 }
 
 void Form1takt::printWorksheet() {
-    const ChosenPrinter chosen = choosePrinter(m_window, m_printing);
-    switch (chosen.outcome) {
-    case ChosenPrinter::Outcome::Cancelled:
-        return;
-    case ChosenPrinter::Outcome::NoPrinter:
-        showMessage(sheet::noPrinter());
-        return;
-    case ChosenPrinter::Outcome::Failed:
-        showMessage(sheet::worksheetNotPrinted());
-        return;
-    case ChosenPrinter::Outcome::Chosen:
-        break;
-    }
-    const PrinterPage page = printerPage(m_printing.metrics(chosen.dc));
-    const bool printed =
-        printWorksheetPages(chosen.dc, m_sheet.printedWorksheet(page.area), page, m_printing);
-    m_printing.release(chosen.dc);
-    if (!printed) {
-        showMessage(sheet::worksheetNotPrinted());
-    }
+    m_sheet.run(sheet::Command::PrintWorksheet, m_paper);
 }
 
 LRESULT CALLBACK Form1takt::windowProcedure(HWND window, UINT message, WPARAM wParam,

@@ -56,8 +56,8 @@ public:
     bool takeShortcut(MSG& message);
 
     // Ctrl+P: the worksheet of the boxes as they stand, on the printer chosen in the print
-    // dialog. No printer, or one that fails, is said in a warning; a cancelled dialog says
-    // nothing. Printing writes no file and changes nothing in the form.
+    // dialog (see DialogPaper), then what the sheet says of it. Printing writes no file and
+    // changes nothing in the form.
     void printWorksheet();
 
     // The standard message box, modal, with an OK button.
@@ -92,7 +92,7 @@ private:
 
     sheet::FolderDestination m_worksheetDestination;
     MessageBoxFunction m_messageBox;
-    PrintingSystem m_printing;
+    DialogPaper m_paper;
     sheet::ExerciseSheet m_sheet;
     sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so
 

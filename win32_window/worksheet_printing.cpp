@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <cderr.h>
+#include <winspool.h>
 
 namespace win32_window {
 
@@ -40,6 +42,35 @@ HRESULT PrintingSystem::showPrintDialog(PRINTDLGEXW& dialog, DWORD& whyFailed) {
     return shown;
 }
 
+bool PrintingSystem::printerPaused(const std::wstring& printer) {
+    HANDLE opened = nullptr;
+    if (!OpenPrinterW(const_cast<wchar_t*>(printer.c_str()), &opened, nullptr)) {
+        return false;
+    }
+    DWORD needed = 0;
+    GetPrinterW(opened, 2, nullptr, 0, &needed);
+    std::vector<BYTE> info(needed);
+    const bool paused =
+        needed > 0 && GetPrinterW(opened, 2, info.data(), needed, &needed) &&
+        (reinterpret_cast<const PRINTER_INFO_2W*>(info.data())->Status & PRINTER_STATUS_PAUSED);
+    ClosePrinter(opened);
+    return paused;
+}
+
+namespace {
+
+// The printer's name the dialog chose, from its DEVNAMES.
+std::wstring deviceName(HGLOBAL devNames) {
+    std::wstring name;
+    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames))) {
+        name = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
+        GlobalUnlock(devNames);
+    }
+    return name;
+}
+
+} // namespace
+
 ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system) {
     PRINTDLGEXW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -49,6 +80,7 @@ ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system) {
     dialog.nStartPage = START_PAGE_GENERAL;
     DWORD whyFailed = 0;
     const HRESULT shown = system.printDialog(dialog, whyFailed);
+    const std::wstring name = dialog.hDevNames != nullptr ? deviceName(dialog.hDevNames) : L"";
     GlobalFree(dialog.hDevMode);
     GlobalFree(dialog.hDevNames);
     if (FAILED(shown)) {
@@ -61,7 +93,7 @@ ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system) {
         }
         return {ChosenPrinter::Outcome::Cancelled};
     }
-    return {ChosenPrinter::Outcome::Chosen, dialog.hDC};
+    return {ChosenPrinter::Outcome::Chosen, dialog.hDC, name};
 }
 
 PrinterPage printerPage(const PrinterMetrics& printer) {
@@ -117,6 +149,30 @@ bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed
         }
     }
     return system.endDoc(printer) > 0;
+}
+
+sheet::PrintOutcome DialogPaper::print(const worksheet::Worksheet& worksheet) {
+    using Result = sheet::PrintOutcome::Result;
+    const ChosenPrinter chosen = choosePrinter(m_owner, m_system);
+    const std::string name = narrow(chosen.name);
+    switch (chosen.outcome) {
+    case ChosenPrinter::Outcome::Cancelled:
+        return {Result::Cancelled, name};
+    case ChosenPrinter::Outcome::NoPrinter:
+        return {Result::NoPrinter, name};
+    case ChosenPrinter::Outcome::Failed:
+        return {Result::Failed, name};
+    case ChosenPrinter::Outcome::Chosen:
+        break;
+    }
+    const PrinterPage page = printerPage(m_system.metrics(chosen.dc));
+    const bool printed = printWorksheetPages(
+        chosen.dc, worksheet::printedWorksheet(worksheet, page.area), page, m_system);
+    m_system.release(chosen.dc);
+    if (!printed) {
+        return {Result::Failed, name};
+    }
+    return {m_system.paused(chosen.name) ? Result::Held : Result::Printed, name};
 }
 
 } // namespace win32_window

@@ -5,10 +5,13 @@
 // New", a monospaced face that covers Greek, so that the worksheet's print zones stay under
 // each other, and sent to the spooler as one job.
 
+#include "sheet/worksheet_destination.h"
 #include "worksheet/printed_worksheet.h"
 
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include <windows.h>
 // commdlg.h declares PrintDlgEx only after the COM declarations.
@@ -39,15 +42,19 @@ struct PrintingSystem {
     std::function<int(HDC printer)> endDoc = EndDoc;
     std::function<int(HDC printer)> abortDoc = AbortDoc;
     std::function<BOOL(HDC printer)> release = DeleteDC; // the printer's context, once printed
+    // Whether the printer of that name is paused, holding its jobs (GetPrinterW's status).
+    std::function<bool(const std::wstring& printer)> paused = printerPaused;
 
     static HRESULT showPrintDialog(PRINTDLGEXW& dialog, DWORD& whyFailed);
+    static bool printerPaused(const std::wstring& printer);
 };
 
 // The printer the teacher chose for the worksheet, or why there is none.
 struct ChosenPrinter {
     enum class Outcome { Chosen, Cancelled, NoPrinter, Failed };
     Outcome outcome;
-    HDC dc = nullptr; // when chosen: the printer's device context, released once printed
+    HDC dc = nullptr;    // when chosen: the printer's device context, released once printed
+    std::wstring name{}; // the printer's, as the dialog gives it
 };
 
 // Shows the print dialog, modal over owner: all pages, no page range.
@@ -73,5 +80,19 @@ void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::
 // printer did not take them (the job is then cancelled).
 bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed,
                          const PrinterPage& where, const PrintingSystem& system);
+
+// The worksheet on the printer the teacher chooses in the print dialog, modal over the window
+// owner names when it prints (the window's handle, set once it is made).
+class DialogPaper final : public sheet::PaperDestination {
+public:
+    DialogPaper(const HWND& owner, PrintingSystem system)
+        : m_owner(owner), m_system(std::move(system)) {}
+
+private:
+    sheet::PrintOutcome print(const worksheet::Worksheet& worksheet) override;
+
+    const HWND& m_owner;
+    PrintingSystem m_system;
+};
 
 } // namespace win32_window

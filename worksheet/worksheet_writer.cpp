@@ -1,8 +1,10 @@
 #include "worksheet/worksheet_writer.h"
 
 #include "worksheet/replacing_file.h"
+#include "worksheet/utf8.h"
 #include "worksheet/windows1253.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,6 +159,24 @@ Worksheet makeWorksheet(std::span<const WorksheetRow> rows) {
     worksheet.replacedCharacters = out.replacedCount();
     worksheet.rows = rows.size();
     return worksheet;
+}
+
+std::vector<std::string> charactersWrittenAsQuestionMarks(std::string_view text) {
+    std::vector<std::string> written;
+    while (!text.empty()) {
+        const Utf8Character character = decodeUtf8(text);
+        if (!character.valid || isControl(character.codePoint)) {
+            written.emplace_back();
+        } else if (!windows1253Byte(character.codePoint)) {
+            written.emplace_back(text.substr(0, character.length));
+        }
+        text.remove_prefix(character.length);
+        if (!written.empty() &&
+            std::find(written.begin(), written.end() - 1, written.back()) != written.end() - 1) {
+            written.pop_back(); // named once
+        }
+    }
+    return written;
 }
 
 WorksheetBytes worksheetBytes(const Worksheet& worksheet) {

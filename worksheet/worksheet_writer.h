@@ -56,6 +56,11 @@ struct Worksheet {
 };
 Worksheet makeWorksheet(std::span<const WorksheetRow> rows);
 
+// The characters of a box's text that numbers.txt holds as "?", each once in the order they
+// come: those Windows-1253 lacks, as typed, and control characters and malformed UTF-8, each
+// as an empty string.
+std::vector<std::string> charactersWrittenAsQuestionMarks(std::string_view text);
+
 // The worksheet as the bytes of numbers.txt, in Windows-1253, with CR LF line ends.
 struct WorksheetBytes {
     std::string bytes;

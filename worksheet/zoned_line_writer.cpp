@@ -6,14 +6,6 @@
 
 namespace worksheet {
 
-namespace {
-
-constexpr bool isControl(char32_t character) {
-    return character < 0x20 || character == 0x7F;
-}
-
-} // namespace
-
 void ZonedLineWriter::print(std::span<const Element> statement) {
     std::string bytes;
     for (const Element& element : statement) {

@@ -22,6 +22,11 @@
 
 namespace worksheet {
 
+// A character the writer writes as "?", since it would break or hide a line.
+constexpr bool isControl(char32_t character) {
+    return character < 0x20 || character == 0x7F;
+}
+
 enum class Separator {
     Semicolon, // nothing between this item and the next
     Comma,     // spaces up to the start of the next print zone

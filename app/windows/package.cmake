@@ -7,10 +7,10 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The libraries that come with every Windows from 7 on; a DLL beyond these would have to be
-# shipped beside the program.
+# shipped beside the program. The print spooler's is a .drv.
 set(windows_libraries
     advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt normaliz ole32 oleaut32 shell32 user32
-    uxtheme)
+    uxtheme winspool)
 set(max_bytes 3145728) # 3 MiB: small enough to mail or carry on any USB stick
 
 file(REMOVE_RECURSE "${STAGE}")
@@ -27,7 +27,7 @@ execute_process(COMMAND "${OBJDUMP}" -p "${program}" OUTPUT_VARIABLE headers
     COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 foreach(import IN LISTS imports)
-    string(REGEX REPLACE "DLL Name: (.+)\\.[dD][lL][lL]" "\\1" library "${import}")
+    string(REGEX REPLACE "DLL Name: (.+)\\.([dD][lL][lL]|[dD][rR][vV])" "\\1" library "${import}")
     string(TOLOWER "${library}" library)
     if(NOT library IN_LIST windows_libraries)
         message(FATAL_ERROR "arithmitika.exe imports ${library}.dll, which Windows lacks")

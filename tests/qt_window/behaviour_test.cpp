@@ -147,9 +147,12 @@ TEST_F(BehaviourTest, ClicksConvertWriteTheWorksheetAndErase) {
                                          "sample_numbers_converted.txt"));
     const std::vector<SeenMessage> seen = closer.take();
     ASSERT_EQ(seen.size(), 1U);
-    EXPECT_TRUE(seen[0].text.startsWith(
-        "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο numbers.txt και τυπώστε "
-        "το ή μορφοποιείστε το όπως επιθυμείτε στο word . \n\nΜε Ctrl+P τυπώνετε"));
+    const QString file =
+        QString::fromStdU16String((programFolder.path() / "numbers.txt").u16string());
+    EXPECT_TRUE(seen[0].text.startsWith("Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε "
+                                        "το αρχείο " +
+                                        file + " και τυπώστε"))
+        << seen[0].text.toStdString();
     EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen[0].title, form->windowTitle());
 

@@ -131,7 +131,7 @@ TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConv
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 4: το «-5» είναι αρνητικός αριθμός."));
     EXPECT_THAT(message.text,
                 HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων (από 0 έως 29999)."));
-    EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι αριθμός."));
+    EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι ακέραιος αριθμός."));
     EXPECT_THAT(message.text, HasSubstr("από 0 έως 29999"));
     EXPECT_EQ(message.text.find("Γραμμή 1:"), std::string::npos);
     EXPECT_THAT(message.text, HasSubstr("\n\nΈνας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"

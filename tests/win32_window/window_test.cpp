@@ -114,6 +114,7 @@ struct FakePrinter {
     DWORD action = PD_RESULT_CANCEL;
     PrinterMetrics metrics{};
     std::string failing; // the spooler's call that fails
+    bool paused = false;
     HDC dc = nullptr;
     int dialogs = 0;
     std::vector<std::string> calls;
@@ -132,6 +133,15 @@ struct FakePrinter {
                         dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
                         dialog.hDC = dc;
                     }
+                    // The chosen printer's name, after the DEVNAMES header.
+                    const std::wstring name = L"Τάξη 2";
+                    const std::size_t size = sizeof(DEVNAMES) + (name.size() + 1) * sizeof(wchar_t);
+                    dialog.hDevNames = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+                    auto* names = static_cast<DEVNAMES*>(GlobalLock(dialog.hDevNames));
+                    names->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
+                    name.copy(reinterpret_cast<wchar_t*>(names) + names->wDeviceOffset,
+                              name.size());
+                    GlobalUnlock(dialog.hDevNames);
                     why = whyFailed;
                     return shown;
                 },
@@ -143,7 +153,11 @@ struct FakePrinter {
                 [call](HDC) { return call("EndPage"); },
                 [call](HDC) { return call("EndDoc"); },
                 [call](HDC) { return call("AbortDoc"); },
-                [call](HDC) { return call("release"); }};
+                [call](HDC) { return call("release"); },
+                [this, call](const std::wstring& printer) {
+                    call("paused? " + narrow(printer));
+                    return paused;
+                }};
     }
 };
 
@@ -511,14 +525,10 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
     const PrinterMetrics a4{{600, 600}, {4961, 7016}, {0, 0}};
     const PrinterMetrics letterWithEdges{{600, 600}, {5100, 6600}, {150, 150}};
     const PrinterMetrics wideEdge{{600, 600}, {4961, 7016}, {450, 300}};
-    const std::vector<std::string> wholeJob{"StartDoc numbers.txt",
-                                            "StartPage",
-                                            "EndPage",
-                                            "StartPage",
-                                            "EndPage",
-                                            "EndDoc",
-                                            "release"};
-    const std::string notTaken = "ο εκτυπωτής δεν το δέχτηκε";
+    const std::vector<std::string> wholeJob{
+        "StartDoc numbers.txt", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc", "release",
+        "paused? Τάξη 2"};
+    const std::string notTaken = "ο εκτυπωτής «Τάξη 2» δεν το δέχτηκε";
     struct Case {
         const char* name;
         HRESULT shown;
@@ -530,6 +540,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
         std::vector<std::string> calls;
         worksheet::PrintArea area; // in points, where anything is printed
         POINT origin;              // in the printer's pixels
+        bool paused = false;
     };
     const std::vector<Case> cases{
         {"A4", S_OK, 0, PD_RESULT_PRINT, a4, "", "", wholeJob, {523.32, 769.92}, {300, 300}},
@@ -560,11 +571,20 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          0,
          a4,
          "",
-         "δεν υπάρχει εγκατεστημένος εκτυπωτής",
+         "δεν υπάρχει εκτυπωτής. Προσθέστε έναν στις «Ρυθμίσεις → Εκτυπωτές και σαρωτές»",
          {},
          {},
          {}},
-        {"the dialog failed", E_FAIL, PDERR_INITFAILURE, 0, a4, "", notTaken, {}, {}, {}},
+        {"the dialog failed",
+         E_FAIL,
+         PDERR_INITFAILURE,
+         0,
+         a4,
+         "",
+         "Το φύλλο εργασίας δεν τυπώθηκε: ο εκτυπωτής δεν το δέχτηκε",
+         {},
+         {},
+         {}},
         {"a printer that refuses the job",
          S_OK,
          0,
@@ -585,6 +605,17 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          {"StartDoc numbers.txt", "StartPage", "EndPage", "AbortDoc", "release"},
          {},
          {}},
+        {"a paused printer holds the job",
+         S_OK,
+         0,
+         PD_RESULT_PRINT,
+         a4,
+         "",
+         "περιμένει στην ουρά, γιατί ο εκτυπωτής «Τάξη 2» είναι σε παύση",
+         wholeJob,
+         {523.32, 769.92},
+         {300, 300},
+         true},
         {"the job's end not taken",
          S_OK,
          0,
@@ -592,7 +623,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          a4,
          "EndDoc",
          notTaken,
-         wholeJob,
+         {wholeJob.begin(), wholeJob.end() - 1},
          {},
          {}},
     };
@@ -611,6 +642,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
         printer.action = c.action;
         printer.metrics = c.metrics;
         printer.failing = c.failing;
+        printer.paused = c.paused;
         form->printWorksheet();
         EXPECT_EQ(printer.calls, c.calls);
         if (c.said.empty()) {
@@ -670,10 +702,11 @@ TEST_F(WindowTest, ClicksConvertWriteTheWorksheetAndErase) {
         readBytes(programFolder.path() / "numbers.txt"),
         readBytes(std::filesystem::path(ARITHMITIKA_TEST_DATA) / "sample_numbers_converted.txt"));
     ASSERT_EQ(seen.size(), 1U);
-    EXPECT_EQ(seen[0].text, "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο "
-                            "numbers.txt και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο "
-                            "word . \n\nΜε Ctrl+P τυπώνετε το φύλλο εργασίας, με τις λύσεις σε "
-                            "δική τους σελίδα.");
+    EXPECT_EQ(seen[0].text, "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " +
+                                narrow((programFolder.path() / "numbers.txt").wstring()) +
+                                " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . "
+                                "\n\nΓια να το τυπώσετε από εδώ, πατήστε Ctrl+P: οι λύσεις "
+                                "βγαίνουν σε χωριστή σελίδα.");
     EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK)) << "no icon for news";
     EXPECT_EQ(seen[0].title, textOf(form->handle()));
 
