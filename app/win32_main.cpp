@@ -6,6 +6,7 @@
 #include "win32_window/startup.h"
 #include "win32_window/text.h"
 
+#include <array>
 #include <exception>
 #include <filesystem>
 #include <string>
@@ -34,10 +35,17 @@ std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     const win32_window::Startup startup;
     try {
-        // A program for one user, so the worksheet goes beside it; no system folders to avoid.
+        // Where installers put programs: the user's own (the per-user installer's, which older
+        // Windows and Wine do not name, so it is also found under the local application data)
+        // and the machine's. A copy run from anywhere else writes its worksheet beside itself.
+        const std::filesystem::path localAppData = knownFolder(FOLDERID_LocalAppData);
+        const std::array<std::filesystem::path, 4> installFolders{
+            knownFolder(FOLDERID_UserProgramFiles),
+            localAppData.empty() ? localAppData : localAppData / L"Programs",
+            knownFolder(FOLDERID_ProgramFiles), knownFolder(FOLDERID_ProgramFilesX86)};
         win32_window::Form1takt form(hInstance, sheet::worksheetFolders({
                                                     .programFolder = sheet::runningProgramFolder(),
-                                                    .systemFolders = {},
+                                                    .systemFolders = installFolders,
                                                     .documents = knownFolder(FOLDERID_Documents),
                                                     .home = knownFolder(FOLDERID_Profile),
                                                 }));

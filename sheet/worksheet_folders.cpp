@@ -8,14 +8,25 @@ namespace sheet {
 
 namespace {
 
-// The same folder by another name (a symbolic link such as /bin for /usr/bin) counts too.
-bool isSystemFolder(const std::filesystem::path& folder,
-                    std::span<const std::filesystem::path> systemFolders) {
-    return std::any_of(
-        systemFolders.begin(), systemFolders.end(), [&folder](const std::filesystem::path& system) {
-            std::error_code missing;
-            return folder == system || std::filesystem::equivalent(folder, system, missing);
-        });
+// A system folder or one inside it (Windows installs each program into its own folder under
+// the programs folder); the same folder by another name (a symbolic link such as /bin for
+// /usr/bin) counts too.
+bool isInstalled(const std::filesystem::path& folder,
+                 std::span<const std::filesystem::path> systemFolders) {
+    for (std::filesystem::path inside = folder; !inside.empty();
+         inside = inside.has_relative_path() ? inside.parent_path() : std::filesystem::path()) {
+        const bool system = std::any_of(
+            systemFolders.begin(), systemFolders.end(),
+            [&inside](const std::filesystem::path& system) {
+                std::error_code missing;
+                return !system.empty() &&
+                       (inside == system || std::filesystem::equivalent(inside, system, missing));
+            });
+        if (system) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -33,7 +44,7 @@ std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places) {
             folders.push_back({path, kind});
         }
     };
-    if (!isSystemFolder(places.programFolder, places.systemFolders)) {
+    if (!isInstalled(places.programFolder, places.systemFolders)) {
         add(places.programFolder, WorksheetFolder::Kind::Program);
     }
     add(places.documents, WorksheetFolder::Kind::Documents);

@@ -2,11 +2,13 @@
 
 // Where the worksheet command may write numbers.txt, in order of preference.
 //
-// The worksheet belongs beside the program, as teachers know it. A program installed for the
-// whole system never writes there, even when started by the administrator: a worksheet in
-// /usr/bin would outlive the package and mix a user's file with the system's. Then, or when
-// the program's folder cannot be written, the worksheet goes into the user's documents folder,
-// made if the user has none yet, and last into the user's home folder.
+// The worksheet belongs beside the program, as teachers know it, when she runs a copy she put
+// somewhere herself (unzipped onto the desktop or a USB stick). A program an installer put in
+// place never writes there, even when started by the administrator: a worksheet in /usr/bin
+// would outlive the package and mix a user's file with the system's, and one in Windows' hidden
+// programs folder would never be found. Then, or when the program's folder cannot be written,
+// the worksheet goes into the user's documents folder, made if the user has none yet, and last
+// into the user's home folder.
 
 #include <filesystem>
 #include <span>
@@ -30,8 +32,9 @@ struct WorksheetFolder {
 // The places a platform knows; an empty path is one it could not find.
 struct ProgramPlaces {
     std::filesystem::path programFolder;
-    // The folders a package or an administrator installs programs into (the build's own install
-    // folder, /usr/bin); the program never writes its worksheet into one of these.
+    // The folders a package, an installer or an administrator installs programs into (the
+    // build's own install folder, /usr/bin; Windows' programs folders); the program never
+    // writes its worksheet into one of these, nor into a folder inside one.
     std::span<const std::filesystem::path> systemFolders;
     std::filesystem::path documents;
     std::filesystem::path home;

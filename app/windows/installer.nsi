@@ -1,7 +1,8 @@
 ; The per-user installer: no administrator rights, the program under the user's own programs
-; folder (%LOCALAPPDATA%\Programs, where the worksheet can be written beside it), a Start-menu
-; shortcut, and an uninstaller registered for the user. The uninstaller removes by name the
-; files it installed, never a folder's contents wholesale.
+; folder (%LOCALAPPDATA%\Programs, a hidden folder, so the installed program writes its
+; worksheet into the user's Documents), a Start-menu shortcut, and an uninstaller registered
+; for the user. The uninstaller removes by name the files it installed, never a folder's
+; contents wholesale.
 ;
 ; makensis -INPUTCHARSET UTF8 -DVERSION=... -DEXE=... -DREADME_SOURCE=... -DICON=... -DOUTFILE=...
 
@@ -72,8 +73,8 @@ Section "Uninstall"
     SetShellVarContext current
     Delete "$INSTDIR\arithmitika.exe"
     Delete "$INSTDIR\${README}"
-    ; The last worksheet, which the program wrote beside itself: the teacher is asked first,
-    ; a silent uninstall removes it.
+    ; A worksheet that an earlier version wrote beside itself: the teacher is asked first, a
+    ; silent uninstall removes it. The ones in her Documents are hers to keep.
     IfFileExists "$INSTDIR\${WORKSHEET}" 0 worksheet_done
     MessageBox MB_YESNO|MB_ICONQUESTION \
         "Να διαγραφεί και το τελευταίο φύλλο εργασίας, το $INSTDIR\${WORKSHEET};" \
