@@ -144,6 +144,10 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
          [](ExerciseSheet& s) { s.convertToOrdinals(); },
          {sampleRows + "λείπει το απόλυτο αριθμητικό."},
          "Πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά" + again},
+        {"only the cardinals converted",
+         [](ExerciseSheet& s) { s.convertToCardinals(); },
+         {sampleRows + "λείπει το τακτικό αριθμητικό."},
+         "Πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά" + again},
         {"converted, then a number changed",
          [](ExerciseSheet& s) {
              convertBoth(s);
