@@ -1,6 +1,8 @@
 #include "qt_window/worksheet_printing.h"
 
+#include <cups/cups.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QFont>
@@ -8,7 +10,6 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QStringList>
 
 namespace qt_window {
@@ -28,18 +29,36 @@ QFont printFont(double points) {
     return font;
 }
 
-// What became of a job the printer took: a queue that is stopped (CUPS's paused printer, which
-// Qt reports as in error) holds it until the printer is resumed. A PDF is written at once.
+// What became of a job sent to the printer's queue, asked of CUPS once it was sent: Qt spools
+// it there without a word of what the queue said. A PDF is written at once.
 sheet::PrintOutcome::Result queued(const QPrinter& printer) {
     if (printer.outputFormat() != QPrinter::NativeFormat) {
         return sheet::PrintOutcome::Result::Printed;
     }
-    return QPrinterInfo::printerInfo(printer.printerName()).state() == QPrinter::Error
-               ? sheet::PrintOutcome::Result::Held
-               : sheet::PrintOutcome::Result::Printed;
+    const QByteArray name = printer.printerName().toUtf8();
+    cups_dest_t* queue = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (queue == nullptr) {
+        return sheet::PrintOutcome::Result::Printed; // nothing known to the contrary
+    }
+    const auto option = [queue](const char* key) {
+        const char* value = cupsGetOption(key, queue->num_options, queue->options);
+        return std::string(value != nullptr ? value : "");
+    };
+    const sheet::PrintOutcome::Result result =
+        queueOutcome(option("printer-is-accepting-jobs"), option("printer-state"));
+    cupsFreeDests(1, queue);
+    return result;
 }
 
 } // namespace
+
+sheet::PrintOutcome::Result queueOutcome(std::string_view acceptingJobs, std::string_view state) {
+    if (acceptingJobs == "false") {
+        return sheet::PrintOutcome::Result::Refused;
+    }
+    // IPP's printer states: 3 idle, 4 processing, 5 stopped.
+    return state == "5" ? sheet::PrintOutcome::Result::Held : sheet::PrintOutcome::Result::Printed;
+}
 
 worksheet::PrintArea printArea(const QPrinter& printer) {
     const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);

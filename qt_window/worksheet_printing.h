@@ -7,10 +7,16 @@
 #include "sheet/worksheet_destination.h"
 #include "worksheet/printed_worksheet.h"
 
+#include <string_view>
+
 class QPrinter;
 class QWidget;
 
 namespace qt_window {
+
+// What became of a job in a CUPS queue, from the queue's printer-is-accepting-jobs and
+// printer-state: a queue that rejects jobs refused it, a stopped (paused) one holds it.
+sheet::PrintOutcome::Result queueOutcome(std::string_view acceptingJobs, std::string_view state);
 
 // The printable area of the printer's page, inside its margins, in points.
 worksheet::PrintArea printArea(const QPrinter& printer);

@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "qt_window/worksheet_printing.h"
 #include "sheet/recording_view.h"
 #include "support/temporary_folder.h"
 #include "worksheet/printed_worksheet.h"
@@ -184,6 +185,23 @@ TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(seen[0].text.startsWith("Το φύλλο εργασίας δεν τυπώθηκε"))
         << seen[0].text.toStdString();
+}
+
+// What CUPS says of its queue once the job is sent decides what the teacher is told.
+TEST(QueueOutcomeTest, ARejectingQueueRefusedTheJobAndAStoppedOneHoldsIt) {
+    using enum sheet::PrintOutcome::Result;
+    struct Case {
+        std::string_view accepting;
+        std::string_view state;
+        sheet::PrintOutcome::Result result;
+    };
+    const std::vector<Case> cases{
+        {"true", "3", Printed},  {"true", "4", Printed},  {"true", "5", Held},
+        {"false", "3", Refused}, {"false", "5", Refused}, {"", "", Printed},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(queueOutcome(c.accepting, c.state), c.result) << c.accepting << " " << c.state;
+    }
 }
 
 // Ctrl+P opens a print preview, from any control; closing it prints nothing, says nothing and
