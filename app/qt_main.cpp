@@ -1,6 +1,7 @@
 // Opens the exercise form in its Qt window.
 
 #include "qt_window/form1takt.h"
+#include "qt_window/greek_qt.h"
 #include "sheet/worksheet_folders.h"
 
 #include <array>
@@ -20,6 +21,7 @@ std::filesystem::path path(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    qt_window::installGreekQt(application); // every word the window shows in Greek
 
     // Where packages and administrators put programs: this build's own install folder, and the
     // system's usual ones.

@@ -3,8 +3,9 @@
 #
 #   tools/setup-debian.sh GROUP...
 #
-# Groups: build (compiler and CMake), window (Qt, CUPS to ask its queue what became of a
-# print, and a font with Greek that fits the form),
+# Groups: build (compiler and CMake), window (Qt, its lrelease for the Greek translation of its
+# own words, CUPS to ask its queue what became of a print, and a font with Greek that fits the
+# form),
 # tests (GoogleTest, Google Benchmark, ICU as the benchmark's yardstick, the desktop's
 # validators, poppler to read the window's printed worksheet back, and Python for the tools'
 # tests), fuzz (clang and libFuzzer), lint (clang-tidy and cppcheck),
@@ -27,7 +28,7 @@ packages=""
 for group in "$@"; do
     case "$group" in
     build) packages="$packages cmake g++ make" ;;
-    window) packages="$packages qt6-base-dev libcups2-dev fonts-liberation2" ;;
+    window) packages="$packages qt6-base-dev qt6-l10n-tools libcups2-dev fonts-liberation2" ;;
     tests) packages="$packages libgtest-dev libgmock-dev libbenchmark-dev libicu-dev desktop-file-utils appstream poppler-utils python3" ;;
     fuzz) packages="$packages clang libclang-rt-dev" ;;
     lint) packages="$packages clang-tidy cppcheck git" ;;

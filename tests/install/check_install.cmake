@@ -8,6 +8,7 @@ endif()
 foreach(file
         bin/arithmitika
         share/man/man1/arithmitika.1.gz
+        share/man/el/man1/arithmitika.1.gz
         share/doc/arithmitika/copyright
         share/doc/arithmitika/changelog.gz
         share/applications/${APP_ID}.desktop
