@@ -100,9 +100,25 @@
     const accepted = (text) => [...text].filter((character) => sheet.accepts(character)).join('');
     const filtered = (element) => inForm(element) && element.hasAttribute('data-key-filter');
 
+    // An edit reaches the sheet with the text the box held then. Before the sheet has started
+    // it waits in turn with the clicks, and puts its text back in the box when its turn comes,
+    // since a click before it may have changed the box (the magnet empties it).
+    const editedEarly = new Set();
+    function edited(box) {
+        const text = box.value;
+        if (sheet) {
+            sheet.edit(rowOf(box), text);
+            return;
+        }
+        editedEarly.add(box);
+        waiting.push(() => {
+            box.value = filtered(box) ? accepted(text) : text;
+            sheet.edit(rowOf(box), box.value);
+        });
+    }
     document.addEventListener('input', (event) => {
-        if (sheet && inForm(event.target) && !event.isComposing) {
-            sheet.edit(rowOf(event.target), event.target.value);
+        if (inForm(event.target) && !event.isComposing) {
+            edited(event.target);
         }
     });
 
@@ -122,9 +138,15 @@
             beforeComposing = event.target.value;
         }
     });
+    // A browser need send no input event after a composition ends (Chromium sends none): what
+    // it committed reaches the sheet from here.
     document.addEventListener('compositionend', (event) => {
         const box = event.target;
+        if (!inForm(box)) {
+            return;
+        }
         if (!filtered(box)) {
+            edited(box);
             return;
         }
         withSheet(() => {
@@ -175,8 +197,8 @@
         }
     }
 
-    // The sheet starts with the texts the markup shows; what the user typed before it had
-    // started is handed to it first, then what the user clicked.
+    // The sheet starts with the texts the markup shows. A box the browser filled in itself
+    // (restoring a form) is handed to it first, then what the user did meanwhile, in order.
     function start() {
         Arithmitika({ view }).then((module) => {
             sheet = {
@@ -186,7 +208,7 @@
                 accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
             };
             for (const box of document.querySelectorAll('.form > input')) {
-                if (box.value !== box.defaultValue) {
+                if (box.value !== box.defaultValue && !editedEarly.has(box)) {
                     if (filtered(box)) {
                         box.value = accepted(box.value);
                     }
