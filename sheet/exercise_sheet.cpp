@@ -242,6 +242,55 @@ worksheet::PrintedWorksheet ExerciseSheet::printedWorksheet(worksheet::PrintArea
     return worksheet::printedWorksheet(worksheet::makeWorksheet(worksheetRows()), area);
 }
 
+// Each answer box's number, "-" for none, a comma after each; then whether strRoman is enabled
+// and whether the window was hovered, as 0 or 1: "1001,1001,156,-,…,1,0".
+std::string ExerciseSheet::keptState() const {
+    std::string kept;
+    for (const auto& row : m_answeredFor) {
+        for (const std::optional<std::int16_t>& number : row) {
+            kept += (number ? std::to_string(*number) : "-") + ",";
+        }
+    }
+    kept += m_strRomanEnabled ? "1," : "0,";
+    kept += m_command1Look == kCommand1HoverLook ? "1" : "0";
+    return kept;
+}
+
+bool ExerciseSheet::restoreKeptState(std::string_view kept) {
+    std::vector<std::string_view> fields;
+    for (std::size_t comma; (comma = kept.find(',')) != std::string_view::npos;
+         kept.remove_prefix(comma + 1)) {
+        fields.push_back(kept.substr(0, comma));
+    }
+    fields.push_back(kept);
+    const auto flag = [](std::string_view field) { return field == "0" || field == "1"; };
+    constexpr std::size_t kAnswers = 2 * kRowCount;
+    if (fields.size() != kAnswers + 2 || !flag(fields[kAnswers]) || !flag(fields[kAnswers + 1])) {
+        return false;
+    }
+    decltype(m_answeredFor) answeredFor{};
+    for (std::size_t i = 0; i < kAnswers; ++i) {
+        if (fields[i] == "-") {
+            continue;
+        }
+        const NumberReading number = readNumber(fields[i]);
+        if (number.kind != NumberKind::Number || number.rounded ||
+            std::to_string(number.value) != fields[i]) {
+            return false;
+        }
+        answeredFor.at(i / 2).at(i % 2) = number.value;
+    }
+    m_answeredFor = answeredFor;
+    if (fields[kAnswers] == "1" && !m_strRomanEnabled) {
+        m_strRomanEnabled = true;
+        m_view.showStrRomanEnabled(true);
+    }
+    if (fields[kAnswers + 1] == "1") {
+        mouseMovedOverSurface();
+    }
+    return true;
+}
+
 void ExerciseSheet::mouseMovedOverSurface() {
     if (m_command1Look != kCommand1HoverLook) {
         m_command1Look = kCommand1HoverLook;

@@ -88,6 +88,14 @@ public:
     // Mouse move over the window's own surface, not over one of its controls.
     void mouseMovedOverSurface();
 
+    // What the sheet holds beyond its boxes' texts, as one text that a page keeps for its tab
+    // and gives back when it is loaded again: the number each answer was converted from,
+    // whether strRoman is enabled, and the ordinal button's look.
+    std::string keptState() const;
+    // Takes a kept state back once the boxes hold their kept texts again, and shows it. A text
+    // that is not one keptState wrote changes nothing, and gives false.
+    bool restoreKeptState(std::string_view kept);
+
     // The rows whose line in the answer key would mislead: a number without an answer, or with
     // the answers a conversion made for another number. Answers the teacher wrote herself are
     // hers, and a row with all three boxes empty is no exercise.

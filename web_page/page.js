@@ -197,17 +197,61 @@
         }
     }
 
-    // The sheet starts with the texts the markup shows. A box the browser filled in itself
-    // (restoring a form) is handed to it first, then what the user did meanwhile, in order.
+    // The tab keeps the form as it stands, for as long as the tab is open: a browser reloads a
+    // page when it likes (a tab put to sleep, pull-to-refresh, the back button), and the
+    // teacher's numbers and answers come back with it. It keeps the boxes' texts and the
+    // sheet's own state (see ExerciseSheet::keptState), in the tab's session storage: a new
+    // tab starts from the sample, and nothing leaves the device. A browser that refuses the
+    // storage (a private mode, a full quota) keeps nothing, and the page works as it would.
+    const keptKey = 'arithmitika-form';
+    const boxes = () => document.querySelectorAll('.form > input');
+    function keep() {
+        try {
+            sessionStorage.setItem(keptKey, JSON.stringify({
+                boxes: [...boxes()].map((box) => box.value), sheet: sheet.kept() }));
+        } catch (refused) {
+            // nothing kept
+        }
+    }
+    function keptForm() {
+        try {
+            const kept = JSON.parse(sessionStorage.getItem(keptKey));
+            return kept && Array.isArray(kept.boxes) && typeof kept.sheet === 'string' ? kept : null;
+        } catch (refused) {
+            return null;
+        }
+    }
+    // The kept texts are shown as soon as the form is there, before the module has started.
+    const keptAtLoad = keptForm();
+    document.addEventListener('DOMContentLoaded', () => {
+        if (keptAtLoad) {
+            boxes().forEach((box, row) => {
+                if (typeof keptAtLoad.boxes[row] === 'string' && !editedEarly.has(box)) {
+                    box.value = keptAtLoad.boxes[row];
+                }
+            });
+        }
+    });
+
+    // The sheet starts with the texts the markup shows. A box filled in before it started (by
+    // the kept form, or by the browser restoring a form) is handed to it first, then the kept
+    // state, then what the user did meanwhile, in order.
     function start() {
         Arithmitika({ view }).then((module) => {
-            sheet = {
-                edit: module.cwrap('pageEdit', null, ['number', 'string']),
-                click: module.cwrap('pageClick', null, ['number']),
-                hover: module.cwrap('pageHover', null, []),
-                accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
+            const keeping = (action) => (...values) => {
+                const result = action(...values);
+                keep();
+                return result;
             };
-            for (const box of document.querySelectorAll('.form > input')) {
+            sheet = {
+                edit: keeping(module.cwrap('pageEdit', null, ['number', 'string'])),
+                click: keeping(module.cwrap('pageClick', null, ['number'])),
+                hover: keeping(module.cwrap('pageHover', null, [])),
+                accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
+                kept: module.cwrap('pageKeptState', 'string', []),
+                restore: module.cwrap('pageRestoreKeptState', 'boolean', ['string']),
+            };
+            for (const box of boxes()) {
                 if (box.value !== box.defaultValue && !editedEarly.has(box)) {
                     if (filtered(box)) {
                         box.value = accepted(box.value);
@@ -215,7 +259,11 @@
                     sheet.edit(rowOf(box), box.value);
                 }
             }
+            if (keptAtLoad) {
+                sheet.restore(keptAtLoad.sheet);
+            }
             waiting.splice(0).forEach((action) => action());
+            keep();
             document.body.dataset.ready = 'true';
             offerInstalling(); // once the sheet has started, so that keeping files never delays it
         });

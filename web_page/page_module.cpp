@@ -127,6 +127,20 @@ EMSCRIPTEN_KEEPALIVE void pageHover() {
     web_page::exerciseSheet.mouseMovedOverSurface();
 }
 
+// What the sheet holds beyond the boxes' texts, for the page to keep for its tab.
+EMSCRIPTEN_KEEPALIVE const char* pageKeptState() {
+    static std::string kept;
+    kept = web_page::exerciseSheet.keptState();
+    return kept.c_str();
+}
+
+// A kept state given back, once the boxes hold their kept texts again; the print follows.
+EMSCRIPTEN_KEEPALIVE bool pageRestoreKeptState(const char* kept) {
+    const bool restored = web_page::exerciseSheet.restoreKeptState(kept);
+    web_page::showPrint();
+    return restored;
+}
+
 // The key filter, for one typed character.
 EMSCRIPTEN_KEEPALIVE bool pageAccepts(const char* character) {
     const std::string_view typed = character;

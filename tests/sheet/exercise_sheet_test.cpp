@@ -277,3 +277,69 @@ TEST(KeyFilter, PassesDigitsSignsAndControlsAndDiscardsEverythingAboveNine) {
 
 } // namespace
 } // namespace sheet
+
+namespace sheet {
+namespace {
+
+// A page reloaded in its tab gets its sheet back: the boxes' texts set again, then the kept
+// state; the worksheet's warnings, strRoman and the ordinal button are as they were.
+TEST(KeptStateTest, ASheetGivenItsTextsAndKeptStateBackIsTheSameSheet) {
+    using Steps = void (*)(ExerciseSheet&);
+    const std::vector<std::pair<const char*, Steps>> cases{
+        {"as opened", [](ExerciseSheet&) {}},
+        {"converted, a number changed, an answer corrected, hovered",
+         [](ExerciseSheet& s) {
+             s.convertToOrdinals();
+             s.convertToCardinals();
+             s.setText({3, Column::Number}, "25");
+             s.setText({1, Column::Cardinal}, "εκατόν πενήντα έξι");
+             s.mouseMovedOverSurface();
+         }},
+        {"only the ordinals of changed numbers",
+         [](ExerciseSheet& s) {
+             s.setText({0, Column::Number}, "-3");
+             s.convertToOrdinals();
+             s.setText({0, Column::Number}, "3");
+         }},
+    };
+    for (const auto& [name, steps] : cases) {
+        SCOPED_TRACE(name);
+        RecordingView view;
+        ExerciseSheet before(view);
+        steps(before);
+        RecordingView reloadedView;
+        ExerciseSheet reloaded(reloadedView);
+        for (std::size_t r = 0; r < kRowCount; ++r) {
+            for (const Column column : kColumns) {
+                reloaded.setText({r, column}, before.text({r, column}));
+            }
+        }
+        ASSERT_TRUE(reloaded.restoreKeptState(before.keptState()));
+        EXPECT_EQ(reloaded.keptState(), before.keptState());
+        const auto rows = [](const ExerciseSheet& sheet) {
+            std::vector<std::string> named;
+            for (const UnansweredRow& row : sheet.unansweredRows()) {
+                named.push_back(std::to_string(row.row) + " " + std::to_string(row.answeredFor));
+            }
+            return named;
+        };
+        EXPECT_EQ(rows(reloaded), rows(before));
+        EXPECT_EQ(reloaded.strRomanEnabled(), before.strRomanEnabled());
+        EXPECT_EQ(reloaded.command1Look(), before.command1Look());
+        EXPECT_EQ(reloadedView.looks.size(), before.command1Look() == kCommand1HoverLook ? 1U : 0U)
+            << "the look is shown";
+    }
+    // What another program or version kept is no state of this sheet's.
+    RecordingView view;
+    ExerciseSheet sheet(view);
+    for (const char* foreign :
+         {"", "1,0", "x,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1", "1.5,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1",
+          "-,-,-,-,-,-,-,-,-,-,-,-,-,-,2,0"}) {
+        EXPECT_FALSE(sheet.restoreKeptState(foreign)) << foreign;
+    }
+    EXPECT_FALSE(sheet.strRomanEnabled());
+    EXPECT_TRUE(view.calls.empty() && view.looks.empty());
+}
+
+} // namespace
+} // namespace sheet

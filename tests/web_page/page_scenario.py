@@ -296,6 +296,9 @@ ENGINES = [Chromium, WebKit, Firefox]
 
 
 def open_page(driver, address):
+    """The page as a new visit finds it: what an earlier use of the same page kept for the tab
+    is forgotten first."""
+    driver.execute_script("try { sessionStorage.clear(); } catch (none) {}")
     driver.get(address)
     wait_until("the form", lambda: driver.execute_script("return document.body.dataset.ready"))
     installable = driver.execute_script("return !!document.querySelector('link[rel=manifest]')")
@@ -454,6 +457,75 @@ def early_use(engine, address, controls, module_gate, expected):
     check(value("intnumber6") == "", "the magnet emptied the boxes before the typing")
     check(value("strRoman2") == "δικός μου",
           f"the correction after the conversion is kept: {value('strRoman2')!r}")
+
+
+def kept_for_the_tab(engine, address):
+    """Reloaded, or left and come back to, the page holds what the teacher converted, changed
+    and corrected, and prints and downloads it; a new tab starts from the sample; a browser
+    that refuses the storage still converts."""
+    driver = engine.driver
+    element = functools.partial(driver.find_element, By.ID)
+    boxes = "return [...document.querySelectorAll('.form > input')].map((b) => b.value)"
+    held = "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent)"
+    # A page the test left is marked, so that only the one loaded again counts as ready.
+    ready = lambda: driver.execute_script(
+        "return !window.left && document.body.dataset.ready === 'true'")
+
+    def downloaded():
+        """The worksheet's bytes as the page hands them to the browser, and its warning."""
+        driver.execute_script(
+            "window.worksheets = []; const make = URL.createObjectURL; URL.createObjectURL ="
+            " (blob) => { worksheets.push(blob); return make.call(URL, blob); };")
+        element("Command4").click()
+        wait_until("the message", element("message").is_displayed)
+        said = element("message-text").text
+        element("message-ok").click()
+        wait_until("the message to close", lambda: not element("message").is_displayed())
+        return said, driver.execute_async_script(
+            "const done = arguments[0]; worksheets[0].arrayBuffer().then((bytes) =>"
+            " done(btoa(String.fromCharCode(...new Uint8Array(bytes)))));")
+
+    open_page(driver, address)
+    element("Command1").click()
+    element("Command2").click()
+    element("intnumber3").clear()
+    element("intnumber3").send_keys("25")
+    element("strgreek1").clear()
+    element("strgreek1").send_keys("εκατόν πενήντα έξι!")
+    shown, pages, worksheet = (driver.execute_script(boxes), driver.execute_script(held),
+                               downloaded())
+    check("Γραμμή 4 (25): οι λύσεις είναι για το 466" in worksheet[0], "the stale row is named")
+    for how, leave in (("reloaded", "location.reload()"),
+                       ("left and come back to", "location.assign('about:blank')")):
+        driver.execute_script("window.left = true; " + leave)
+        if how != "reloaded":
+            wait_until("the other page", lambda: driver.execute_script(
+                "return location.href === 'about:blank'"))
+            driver.execute_script("history.back()")
+        wait_until(f"the page {how}", ready)
+        check(driver.execute_script(boxes) == shown, f"{how}, the boxes are as they were")
+        check(element("strRoman").is_enabled(), f"{how}, strRoman is still enabled")
+        check(driver.execute_script(held) == pages, f"{how}, the page prints what it showed")
+        check(downloaded() == worksheet, f"{how}, the worksheet and its warning are the same")
+
+    # What a tab keeps is its own; a browser that keeps nothing still converts.
+    if isinstance(driver, webdriver.Chrome):
+        driver.switch_to.new_window("tab")
+        open_page(driver, address)
+        check(element("intnumber3").get_attribute("value") == "466", "a new tab has the sample")
+        driver.close()
+        driver.switch_to.window(driver.window_handles[0])
+        refused = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "Storage.prototype.setItem = () => { throw new DOMException("
+                      "'refused', 'QuotaExceededError'); };"})
+        open_page(driver, address)
+        element("intnumber").clear()
+        element("intnumber").send_keys("12")
+        element("Command1").click()
+        check(element("strRoman").get_attribute("value") == "δωδέκατος ",
+              "without storage the page converts")
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", refused)
+    driver.execute_script("sessionStorage.clear()")
 
 
 PAPERS = [("A4", 21.0, 29.7), ("Letter", 21.59, 27.94)]  # portrait, in centimetres
@@ -787,6 +859,7 @@ def use_served(engine, served, server, module_gate, changed, controls, expected,
     print(f"{engine.name}: {served}")
     early_use(engine, served, controls, module_gate, expected)
     use_page(engine, served, controls, expected, axe_script, design_looks)
+    kept_for_the_tab(engine, served)
 
     # A user who needs the system's own colours (Windows' high contrast) gets them over the design.
     face = "return getComputedStyle(document.getElementById('Command2')).backgroundColor"
