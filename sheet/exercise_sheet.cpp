@@ -7,7 +7,6 @@
 #include "sheet/precomposed.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -203,20 +202,14 @@ std::vector<ReplacedRow> ExerciseSheet::replacedRows() const {
     std::vector<ReplacedRow> replaced;
     for (std::size_t r = 0; r < kRowCount; ++r) {
         const ExerciseRow& row = m_rows[r];
-        std::vector<std::string> characters;
-        bool any = false;
-        for (const std::string* text : {&row.number, &row.ordinal, &row.cardinal}) {
-            for (std::string& character : worksheet::charactersWrittenAsQuestionMarks(*text)) {
-                any = true;
-                if (!character.empty() && std::find(characters.begin(), characters.end(),
-                                                    character) == characters.end()) {
-                    characters.push_back(std::move(character));
-                }
-            }
+        // The row's three texts as one, each character named once.
+        std::vector<std::string> characters = worksheet::charactersWrittenAsQuestionMarks(
+            row.number + " " + row.ordinal + " " + row.cardinal);
+        if (characters.empty()) {
+            continue;
         }
-        if (any) {
-            replaced.push_back({r, row.number, std::move(characters)});
-        }
+        std::erase(characters, std::string()); // control characters are not shown
+        replaced.push_back({r, row.number, std::move(characters)});
     }
     return replaced;
 }

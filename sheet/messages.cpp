@@ -1,6 +1,7 @@
 #include "sheet/messages.h"
 
 #include "sheet/number_text.h"
+#include "worksheet/utf8.h"
 
 #include <filesystem>
 #include <string_view>
@@ -156,19 +157,22 @@ std::string_view numeralsName(Numerals numerals) {
     return "το τακτικό και το απόλυτο αριθμητικό";
 }
 
-// A step of the one sentence that says what to do, as it reads first and after another.
-struct Step {
-    std::string_view first;
-    std::string_view later;
-};
-constexpr Step kFixNumbers{"Διορθώστε τους αριθμούς", "διορθώστε τους αριθμούς"};
-constexpr Step kConvertBoth{"Πατήστε τα δύο κουμπιά μετατροπής",
-                            "πατήστε τα δύο κουμπιά μετατροπής"};
-constexpr Step kConvertOrdinals{"Πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά",
-                                "πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά"};
-constexpr Step kConvertCardinals{"Πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά",
-                                 "πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά"};
-constexpr Step kRewriteReplaced{"Γράψτε αλλιώς ό,τι έγινε «?»", "γράψτε αλλιώς ό,τι έγινε «?»"};
+// The steps of the one sentence that says what to do, as they read after another.
+constexpr std::string_view kFixNumbers = "διορθώστε τους αριθμούς";
+constexpr std::string_view kConvertBoth = "πατήστε τα δύο κουμπιά μετατροπής";
+constexpr std::string_view kConvertOrdinals = "πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά";
+constexpr std::string_view kConvertCardinals = "πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά";
+constexpr std::string_view kRewriteReplaced = "γράψτε αλλιώς ό,τι έγινε «?»";
+
+// A sentence's text with its first letter, a Greek small letter without accent, as a capital.
+std::string capitalised(std::string_view text) {
+    const worksheet::Utf8Character first = worksheet::decodeUtf8(text);
+    const bool small = first.valid && first.codePoint >= U'α' && first.codePoint <= U'ω' &&
+                       first.codePoint != U'ς';
+    std::string capital;
+    worksheet::appendUtf8(small ? first.codePoint - (U'α' - U'Α') : first.codePoint, capital);
+    return capital + std::string(text.substr(first.length));
+}
 
 // The rows the worksheet gets wrong, rows missing the same numerals on one line, then the one
 // sentence that mends them all, ending in again (the step that makes the worksheet anew).
@@ -238,7 +242,7 @@ std::string problemsNote(std::span<const UnansweredRow> unanswered,
         return {};
     }
 
-    std::vector<Step> steps;
+    std::vector<std::string_view> steps;
     if (fixNumbers) {
         steps.push_back(kFixNumbers);
     }
@@ -252,11 +256,10 @@ std::string problemsNote(std::span<const UnansweredRow> unanswered,
     }
     std::string step;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        step += i == 0 ? steps[i].first
-                       : std::string(i + 1 == steps.size() ? " και " : ", ").append(steps[i].later);
+        step += (i == 0 ? "" : i + 1 == steps.size() ? " και " : ", ") + std::string(steps[i]);
     }
-    return "Προσοχή: το φύλλο εργασίας έχει λάθη σε αυτές τις γραμμές:\n" + text + step +
-           ", και μετά " + std::string(again) + ".";
+    return "Προσοχή: το φύλλο εργασίας έχει λάθη σε αυτές τις γραμμές:\n" + text +
+           capitalised(step) + ", και μετά " + std::string(again) + ".";
 }
 
 // The step that makes the worksheet anew, as a file or on paper.
