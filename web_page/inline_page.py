@@ -3,9 +3,10 @@
 that the browser shows the form without asking for another file first, and lets in exactly the
 style sheet and script through the page's Content-Security-Policy, by their SHA-256 hashes; no
 other inline style or script runs. The picture is written as a data: address, which the policy
-then allows for pictures only.
+then allows for pictures only. The script is told the address of its module, with the module's
+version in it.
 
-    inline_page.py PAGE STYLE_SHEET SCRIPT PICTURE OUT_PAGE
+    inline_page.py PAGE STYLE_SHEET SCRIPT PICTURE MODULE OUT_PAGE
 """
 import base64
 import hashlib
@@ -17,20 +18,29 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def replaced(page, old, new):
-    if page.count(old) != 1:
-        raise SystemExit(f"inline_page.py: the page must hold {old!r} once")
-    return page.replace(old, new)
+def module_address(module_path):
+    """The address the page asks for its module by: the module's name, with its version (the
+    start of its SHA-256) as a query, which no kept copy of another version answers."""
+    module = pathlib.Path(module_path)
+    return f"{module.name}?v={hashlib.sha256(module.read_bytes()).hexdigest()[:16]}"
 
 
-def main(page_path, style_path, script_path, picture_path, out_path):
+def replaced(text, old, new):
+    """The text with old, which must stand in it once, replaced by new."""
+    if text.count(old) != 1:
+        raise SystemExit(f"{pathlib.Path(sys.argv[0]).name}: {old!r} must stand once in the text")
+    return text.replace(old, new)
+
+
+def main(page_path, style_path, script_path, picture_path, module_path, out_path):
     page = pathlib.Path(page_path).read_text(encoding="utf-8")
     style = "\n" + pathlib.Path(style_path).read_text(encoding="utf-8")
     script = "\n" + pathlib.Path(script_path).read_text(encoding="utf-8")
     if "</style" in style or "</script" in script:
         raise SystemExit("inline_page.py: an inlined text would end its element early")
     page = replaced(page, '<link rel="stylesheet" href="page.css">', f"<style>{style}</style>")
-    page = replaced(page, '<script src="page.js"></script>', f"<script>{script}</script>")
+    page = replaced(page, '<script src="page.js"></script>',
+                    f'<script data-module="{module_address(module_path)}">{script}</script>')
     page = replaced(page, "style-src 'self'", f"style-src {sha256(style)}")
     page = replaced(page, "script-src 'self'", f"script-src 'self' {sha256(script)}")
     picture = pathlib.Path(picture_path)
@@ -41,6 +51,6 @@ def main(page_path, style_path, script_path, picture_path, out_path):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
+    if len(sys.argv) != 7:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])

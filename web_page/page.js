@@ -9,6 +9,7 @@
 // module has started is done, in order, as soon as it has.
 
 (function () {
+    const moduleAddress = document.currentScript.dataset.module; // with its version
     const byId = (id) => document.getElementById(id);
     const inForm = (element) => element instanceof Element &&
         element.parentElement !== null && element.parentElement.classList.contains('form');
@@ -18,7 +19,24 @@
 
     let sheet = null; // the sheet's functions, once its module has started
     const waiting = [];
-    const withSheet = (action) => (sheet ? action() : waiting.push(action));
+    // Until the sheet has started, the page holds the worksheet of the form as its markup drew
+    // it. Once the boxes may show something else, a print shows a note instead of a worksheet
+    // that would not match them (see page.css), and Ctrl+P waits for the sheet.
+    const worksheetBehind = (behind) => {
+        document.documentElement.dataset.worksheet = behind ? 'behind' : 'current';
+    };
+    // What the user does before then waits its turn; what may change the boxes puts the page's
+    // worksheet behind them.
+    const withSheet = (action, changesBoxes = true) => {
+        if (sheet) {
+            action();
+            return;
+        }
+        waiting.push(action);
+        if (changesBoxes) {
+            worksheetBehind(true);
+        }
+    };
 
     const messages = []; // shown one after another, as a desktop's message boxes are
     let focusBeforeMessage = null;
@@ -111,7 +129,7 @@
             return;
         }
         editedEarly.add(box);
-        waiting.push(() => {
+        withSheet(() => {
             box.value = filtered(box) ? accepted(text) : text;
             sheet.edit(rowOf(box), box.value);
         });
@@ -177,7 +195,24 @@
     document.addEventListener('pointermove', (event) => {
         if (!hovered && event.target instanceof Element && event.target.classList.contains('form')) {
             hovered = true;
-            withSheet(() => sheet.hover());
+            withSheet(() => sheet.hover(), false);
+        }
+    });
+    // Ctrl+P (⌘P), whatever the keyboard's language, pressed while the page's worksheet is
+    // behind the boxes, prints once the sheet has started and caught up with them.
+    let printWaiting = false;
+    document.addEventListener('keydown', (event) => {
+        if (!sheet && document.documentElement.dataset.worksheet === 'behind' &&
+            (event.ctrlKey || event.metaKey) && !event.shiftKey && !event.altKey &&
+            event.code === 'KeyP') {
+            event.preventDefault();
+            if (!printWaiting) {
+                printWaiting = true;
+                waiting.push(() => {
+                    worksheetBehind(false);
+                    window.print();
+                });
+            }
         }
     });
 
@@ -221,17 +256,28 @@
             return null;
         }
     }
-    // The kept texts are shown as soon as the form is there, before the module has started.
+    // The kept texts go into the boxes as the page's parser makes them, before the form is first
+    // drawn, so that the sample numbers never show in their place.
     const keptAtLoad = keptForm();
-    document.addEventListener('DOMContentLoaded', () => {
-        if (keptAtLoad) {
-            boxes().forEach((box, row) => {
-                if (typeof keptAtLoad.boxes[row] === 'string' && !editedEarly.has(box)) {
-                    box.value = keptAtLoad.boxes[row];
+    if (keptAtLoad) {
+        const filled = new Set();
+        const fill = () => boxes().forEach((box, row) => {
+            const text = keptAtLoad.boxes[row];
+            if (!filled.has(box) && !editedEarly.has(box) && typeof text === 'string') {
+                filled.add(box);
+                if (text !== box.value) {
+                    box.value = text;
+                    worksheetBehind(true);
                 }
-            });
-        }
-    });
+            }
+        });
+        const parsing = new MutationObserver(fill);
+        parsing.observe(document, { childList: true, subtree: true });
+        document.addEventListener('DOMContentLoaded', () => {
+            parsing.disconnect();
+            fill();
+        });
+    }
 
     // The sheet starts with the texts the markup shows. A box filled in before it started (by
     // the kept form, or by the browser restoring a form) is handed to it first, then the kept
@@ -263,6 +309,7 @@
                 sheet.restore(keptAtLoad.sheet);
             }
             waiting.splice(0).forEach((action) => action());
+            worksheetBehind(false);
             keep();
             document.body.dataset.ready = 'true';
             offerInstalling(); // once the sheet has started, so that keeping files never delays it
@@ -276,7 +323,7 @@
     // page is parsed, as a paint may come before the worksheet's pages are.
     function formShown() {
         const module = document.createElement('script');
-        module.src = 'arithmitika.js';
+        module.src = moduleAddress;
         module.addEventListener('load', () => {
             if (document.readyState === 'loading') {
                 document.addEventListener('DOMContentLoaded', start);

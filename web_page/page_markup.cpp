@@ -168,7 +168,7 @@ std::string worksheetMarkup(const worksheet::PrintedWorksheet& start) {
 std::string printRules(const worksheet::PrintedWorksheet& start) {
     return "\n/* The worksheet on paper. */\n@page { margin: 0; }\n#worksheet { --print-size: " +
            pt(start.fontPoints) + "; --print-line: " + pt(start.linePoints) +
-           "; }\n#worksheet > pre { padding: " + pt(worksheet::kPrintMargin) +
+           "; }\n#worksheet > pre, #worksheet-pending { padding: " + pt(worksheet::kPrintMargin) +
            "; font-family: " + fontFamilies(worksheet::kPrintFaces, "monospace") + "; }\n";
 }
 

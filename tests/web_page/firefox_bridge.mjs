@@ -14,6 +14,7 @@ const browser = await puppeteer.launch({
         'browser.download.folderList': 2,
         'browser.download.dir': process.env.DOWNLOADS || '/tmp',
         'browser.download.useDownloadDir': true,
+        'browser.sessionhistory.max_total_viewers': 0, // no back-forward copies of pages
     },
 });
 const page = await browser.newPage();

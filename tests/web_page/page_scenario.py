@@ -24,12 +24,14 @@ import json
 import os
 import re
 import pathlib
+import shutil
 import struct
 import subprocess
 import sys
 import tempfile
 import threading
 import time
+import urllib.parse
 import zlib
 
 from selenium import webdriver
@@ -81,7 +83,8 @@ class Chromium:
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                          "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", "--window-size=1024,768"):
+                         "--disable-sync", "--window-size=1024,768",
+                         "--disable-features=BackForwardCache"):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {"download.default_directory": downloads,
                                                   "download.prompt_for_download": False})
@@ -143,6 +146,7 @@ class WebKit(Chromium):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
+        options.add_argument("--enable-page-cache=false")
         self.driver = webdriver.WebKitGTK(options=options)
 
     def show_on(self, width, height):
@@ -421,9 +425,14 @@ def check_small_screen(driver, controls, design_looks):
             check(apart, f"{name} lies over {other['name']}")
 
 
+# The printed pages the page holds, each page's text.
+HELD = "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent)"
+
+
 def early_use(engine, address, controls, module_gate, expected):
     """The form is shown, as designed, before its module has run, and prints as the sample
-    worksheet; what the user types and clicks by then is done once it has."""
+    worksheet; what the user types and clicks by then is done once it has, and printed then a
+    note to print again shows, or with Ctrl+P the worksheet once the module has caught up."""
     driver = engine.driver
     module_gate.clear()
     driver.execute_script("location.assign(arguments[0])", address)
@@ -451,22 +460,43 @@ def early_use(engine, address, controls, module_gate, expected):
     corrected.send_keys("δικός μου")
     check(value("strRoman") == "" and not driver.execute_script(
         "return document.body.dataset.ready"), "the module ran before it was let through")
+    pages = printed_pages(engine.print_pdf(*PAPERS[0][1:]))[0]
+    check(len(pages) == 1 and "τυπώστε ξανά σε λίγο" in " ".join(spaced(pages[0])),
+          f"printed before the module has run, the page reads {pages}")
+    driver.execute_script("window.print = () => { window.printed = (() => { %s })(); };" % HELD)
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("p").key_up(Keys.CONTROL).perform()
     module_gate.set()
     wait_until("the early click's answer", lambda: value("strRoman") == "έβδομος ")
     check(value("intnumber") == "7", f"intnumber kept {value('intnumber')!r}")
     check(value("intnumber6") == "", "the magnet emptied the boxes before the typing")
     check(value("strRoman2") == "δικός μου",
           f"the correction after the conversion is kept: {value('strRoman2')!r}")
+    printed = driver.execute_script("return window.printed")
+    check(printed == driver.execute_script(HELD) and "δικός μου" in printed[1],
+          "Ctrl+P before the module ran prints the worksheet of the boxes, once it has")
 
 
-def kept_for_the_tab(engine, address):
-    """Reloaded, or left and come back to, the page holds what the teacher converted, changed
-    and corrected, and prints and downloads it; a new tab starts from the sample; a browser
-    that refuses the storage still converts."""
+# Records, from a page's first frame until its sheet has started, what each frame showed in the
+# boxes there were, and whether the page had all been read by then.
+FRAMES = """window.framesShown = [];
+const look = () => {
+    framesShown.push([document.readyState,
+                      [...document.querySelectorAll('.form > input')].map((box) => box.value)]);
+    if (!document.body || !document.body.dataset.ready) {
+        requestAnimationFrame(look);
+    }
+};
+requestAnimationFrame(look);"""
+
+
+def kept_for_the_tab(engine, address, server=None):
+    """Reloaded, or left and come back to (with no back-forward copy), the page holds what the
+    teacher converted, changed and corrected, and prints and downloads it; served over a slow
+    network, its first frames show it too. In Chromium, a new tab starts from the sample, and a
+    browser that refuses the storage still converts."""
     driver = engine.driver
     element = functools.partial(driver.find_element, By.ID)
     boxes = "return [...document.querySelectorAll('.form > input')].map((b) => b.value)"
-    held = "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent)"
     # A page the test left is marked, so that only the one loaded again counts as ready.
     ready = lambda: driver.execute_script(
         "return !window.left && document.body.dataset.ready === 'true'")
@@ -492,7 +522,7 @@ def kept_for_the_tab(engine, address):
     element("intnumber3").send_keys("25")
     element("strgreek1").clear()
     element("strgreek1").send_keys("εκατόν πενήντα έξι!")
-    shown, pages, worksheet = (driver.execute_script(boxes), driver.execute_script(held),
+    shown, pages, worksheet = (driver.execute_script(boxes), driver.execute_script(HELD),
                                downloaded())
     check("Γραμμή 4 (25): οι λύσεις είναι για το 466" in worksheet[0], "the stale row is named")
     for how, leave in (("reloaded", "location.reload()"),
@@ -505,8 +535,27 @@ def kept_for_the_tab(engine, address):
         wait_until(f"the page {how}", ready)
         check(driver.execute_script(boxes) == shown, f"{how}, the boxes are as they were")
         check(element("strRoman").is_enabled(), f"{how}, strRoman is still enabled")
-        check(driver.execute_script(held) == pages, f"{how}, the page prints what it showed")
+        check(driver.execute_script(HELD) == pages, f"{how}, the page prints what it showed")
         check(downloaded() == worksheet, f"{how}, the worksheet and its warning are the same")
+
+    if server is not None:
+        # Over a slow network the browser draws the form before the rest of the page has come
+        # (past the worker, which would answer at once): its frames show the kept numbers.
+        driver.execute_cdp_cmd("Network.enable", {})
+        driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+        recorder = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                          {"source": FRAMES})
+        server.slow_page = True
+        driver.execute_script("window.left = true; location.reload()")
+        wait_until("the page reloaded slowly", ready)
+        server.slow_page = False
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", recorder)
+        driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
+        driver.execute_cdp_cmd("Network.disable", {})
+        frames = driver.execute_script("return window.framesShown")
+        check(["loading", shown] in frames, "no frame showed the form before the page had come")
+        check(all(texts == shown[:len(texts)] for _, texts in frames),
+              f"the first frames showed other numbers: {frames}")
 
     # What a tab keeps is its own; a browser that keeps nothing still converts.
     if isinstance(driver, webdriver.Chrome):
@@ -567,8 +616,7 @@ def check_held(driver, pupils, key, what):
     """The page holds the worksheet of the boxes as they stand, to print: the pupils' lines
     (the worksheet's up to the brand under the exercises) as its first page, character for
     character, and the answer key's as its second."""
-    held = driver.execute_script(
-        "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent);")
+    held = driver.execute_script(HELD)
     check(held[0] == "\n".join(pupils) + "\n", f"{what}: the page holds another pupils' page")
     check(" ".join(held[1].split()) == " ".join(" ".join(key).split()),
           f"{what}: the page holds another answer key")
@@ -790,11 +838,12 @@ def main(folder, form_table, expected, npm_folder):
     controls = read_form_table(form_table)
     module_gate = threading.Event()  # the module is served only while it is set
     module_gate.set()
-    changed = threading.Event()  # the module is served changed, as after an update, while set
 
     class GatedHandler(http.server.SimpleHTTPRequestHandler):
-        """Serves the page's folder. The browser may keep nothing it was sent, so that only the
-        page's own worker can answer a visit without the server."""
+        """Serves the server's folder, the page's or its next version's. The browser may keep
+        nothing it was sent, so that only the page's own worker can answer a visit without the
+        server. The module waits for its gate; a slow page comes in two parts, half a second
+        apart, the form first."""
 
         def log_message(self, *arguments):
             pass
@@ -808,22 +857,27 @@ def main(folder, form_table, expected, npm_folder):
                 # A connection the browser opened before the server stopped is dropped unanswered.
                 self.close_connection = True
                 return
-            if not self.path.endswith("/arithmitika.js"):
+            path = urllib.parse.urlsplit(self.path).path
+            self.directory = str(self.server.folder)
+            if path == "/arithmitika.js":
+                module_gate.wait(60)
+            elif not (path == "/index.html" and self.server.slow_page):
                 super().do_GET()
                 return
-            module_gate.wait(60)
-            body = pathlib.Path(folder, "arithmitika.js").read_bytes()
-            if changed.is_set():
-                body += b"\n;self.servedChanged = true;\n"
+            body = pathlib.Path(self.directory, path[1:]).read_bytes()
             self.send_response(200)
-            self.send_header("Content-Type", "text/javascript")
+            self.send_header("Content-Type", self.guess_type(path))
             self.send_header("Content-Length", str(len(body)))
             self.end_headers()
-            self.wfile.write(body)
+            form_end = body.index(b"</main>") if path == "/index.html" else len(body)
+            self.wfile.write(body[:form_end])
+            self.wfile.flush()
+            if form_end < len(body):
+                time.sleep(0.5)
+                self.wfile.write(body[form_end:])
 
-    handler = functools.partial(GatedHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    server.stopped = False
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), GatedHandler)
+    server.folder, server.stopped, server.slow_page = folder, False, False
     threading.Thread(target=server.serve_forever, daemon=True).start()
     design_looks = {}  # each control's font and colours where the form shows at 1:1
     from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
@@ -834,14 +888,16 @@ def main(folder, form_table, expected, npm_folder):
                 engine = engine_kind(downloads)
                 try:
                     if engine.served:
-                        use_served(engine, served, server, module_gate, changed, controls,
-                                   expected, axe_script, design_looks)
+                        use_served(engine, served, server, module_gate, controls, expected,
+                                   axe_script, design_looks)
                     # The same scenario from disk, on every screen of the engine's table.
                     for screen, width, height in engine.screens:
                         print(f"{engine.name}: {from_disk} on {screen}, {width}x{height}")
                         engine.show_on(width, height)
                         use_page(engine, from_disk, controls, expected, axe_script,
                                  design_looks)
+                        if not engine.served and screen == engine.screens[0][0]:
+                            kept_for_the_tab(engine, from_disk)
                 finally:
                     engine.driver.quit()
     finally:
@@ -850,16 +906,30 @@ def main(folder, form_table, expected, npm_folder):
           "every screen")
 
 
-def use_served(engine, served, server, module_gate, changed, controls, expected, axe_script,
+def next_version(folder, into):
+    """The page's folder as a server has it after an update: its module changed, and the page
+    and its worker naming the new module and the new cache. Returns the new module's address."""
+    shutil.copytree(folder, into)
+    module = pathlib.Path(into, "arithmitika.js")
+    module.write_bytes(module.read_bytes() + b"\n;self.servedChanged = true;\n")
+    for name in ("index.html", "service-worker.js"):
+        path = pathlib.Path(into, name)
+        path.write_text(re.sub(r"(arithmitika\.js\?v=|const cache = 'arithmitika-)([0-9a-f]+)",
+                               r"\1\2a", path.read_text(encoding="utf-8")), encoding="utf-8")
+    return re.search(r'data-module="([^"]+)"',
+                     pathlib.Path(into, "index.html").read_text(encoding="utf-8"))[1]
+
+
+def use_served(engine, served, server, module_gate, controls, expected, axe_script,
                design_looks):
     """Served: first with the module held back, then as usual, once without the browser's own
-    base64 decoder, again after the module changed on the server, and with the server
+    base64 decoder, from the kept files, after an update on the server, and with the server
     stopped."""
     driver = engine.driver
     print(f"{engine.name}: {served}")
     early_use(engine, served, controls, module_gate, expected)
     use_page(engine, served, controls, expected, axe_script, design_looks)
-    kept_for_the_tab(engine, served)
+    kept_for_the_tab(engine, served, server)
 
     # A user who needs the system's own colours (Windows' high contrast) gets them over the design.
     face = "return getComputedStyle(document.getElementById('Command2')).backgroundColor"
@@ -871,8 +941,7 @@ def use_served(engine, served, server, module_gate, changed, controls, expected,
     check(forced != designed, f"forced colours leave Command2 {forced}")
 
     # Every file was kept on that first visit (the worker that keeps them is active once it has
-    # them all): visited again, the page is answered from them while they are refreshed, and
-    # without its server it still works.
+    # them all).
     wait_until("the files kept", lambda: driver.execute_async_script(
         "const done = arguments[0]; navigator.serviceWorker.getRegistration()"
         ".then((r) => done(!!r && !!r.active && r.active.state === 'activated'))"))
@@ -889,23 +958,39 @@ def use_served(engine, served, server, module_gate, changed, controls, expected,
     driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                            {"identifier": hidden["identifier"]})
 
-    # A module changed on the server: the next visit is answered from the kept copy at once,
-    # and the copy is refreshed a few seconds later, for the visits after it.
-    changed.set()
-    is_changed = lambda: driver.execute_script("return self.servedChanged === true")
+    # Visited again, the page is answered from the kept files: it starts with the server
+    # holding its module back.
+    module_gate.clear()
     open_page(driver, served)
-    check(not is_changed(), "a visit waited for the network instead of the kept module")
-    time.sleep(5)
-    wait_until("the changed module kept", lambda: open_page(driver, served) or is_changed(),
-               seconds=20)
-    for running in (True, False):
-        if not running:
-            server.stopped = True
-            server.shutdown()
-            server.server_close()
-        print(f"{engine.name}: {served} again" + ("" if running else " without its server"))
+    module_gate.set()
+
+    # A new version on the server. Every visit runs one version whole, its page and its module,
+    # wherever each comes from; the worker then keeps all of the new version's files, and they
+    # are what opens without the server.
+    with tempfile.TemporaryDirectory() as updates:
+        address = next_version(server.folder, pathlib.Path(updates, "web"))
+        server.folder = pathlib.Path(updates, "web")
+        versions = lambda: driver.execute_script(
+            "return [document.querySelector('[data-module]').dataset.module === arguments[0],"
+            " self.servedChanged === true]", address)
         open_page(driver, served)
-        converts()
+        check(versions()[0] == versions()[1], "a page of one version ran another's module")
+        wait_until("the new version kept", lambda: driver.execute_async_script(
+            "const [name, done] = arguments; caches.keys().then((names) =>"
+            " navigator.serviceWorker.getRegistration().then((r) => done(names.includes(name)"
+            " && !r.installing && !r.waiting && r.active.state === 'activated')));",
+            re.search(r"const cache = '([^']+)'", pathlib.Path(
+                server.folder, "service-worker.js").read_text(encoding="utf-8"))[1]),
+            seconds=20)
+        for running in (True, False):
+            if not running:
+                server.stopped = True
+                server.shutdown()
+                server.server_close()
+            print(f"{engine.name}: {served} updated" + ("" if running else " without its server"))
+            open_page(driver, served)
+            check(versions() == [True, True], f"the page and its module, updated: {versions()}")
+            converts()
 
 
 if __name__ == "__main__":
