@@ -922,9 +922,8 @@ def next_version(folder, into):
 
 def use_served(engine, served, server, module_gate, controls, expected, axe_script,
                design_looks):
-    """Served: first with the module held back, then as usual, once without the browser's own
-    base64 decoder, from the kept files, after an update on the server, and with the server
-    stopped."""
+    """Served: first with the module held back, then as usual, from the kept files, after an
+    update on the server, and with the server stopped."""
     driver = engine.driver
     print(f"{engine.name}: {served}")
     early_use(engine, served, controls, module_gate, expected)
@@ -948,15 +947,6 @@ def use_served(engine, served, server, module_gate, controls, expected, axe_scri
     converts = lambda: driver.find_element(By.ID, "Command1").click() or check(
         driver.find_element(By.ID, "strRoman").get_attribute("value") == "χιλιοστός πρώτος ",
         "the page converts on a visit again")
-
-    # A browser without Uint8Array.fromBase64 (Safari before 18.2) starts the module too.
-    hidden = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                    {"source": "delete Uint8Array.fromBase64;"})
-    print(f"{engine.name}: {served} without Uint8Array.fromBase64")
-    open_page(driver, served)
-    converts()
-    driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
-                           {"identifier": hidden["identifier"]})
 
     # Visited again, the page is answered from the kept files: it starts with the server
     # holding its module back.
