@@ -19,6 +19,7 @@ an X server (DISPLAY).
 """
 import base64
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -836,6 +837,10 @@ def main(folder, form_table, expected, npm_folder):
     FIREFOX_BRIDGE = str(pathlib.Path(npm_folder, "firefox_bridge.mjs"))
     axe_script = str(pathlib.Path(npm_folder, "node_modules/axe-core/axe.min.js"))
     controls = read_form_table(form_table)
+    # All of the page's files, as a web server sends them, weigh at most 48 KiB.
+    weight = sum(len(gzip.compress(file.read_bytes(), 9))
+                 for file in pathlib.Path(folder).iterdir())
+    check(weight <= 48 * 1024, f"the page weighs {weight / 1024:.1f} KiB gzipped, over 48")
     module_gate = threading.Event()  # the module is served only while it is set
     module_gate.set()
 
