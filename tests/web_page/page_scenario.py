@@ -4,18 +4,19 @@
     page_scenario.py PAGE_FOLDER FORM_TABLE EXPECTED_WORKSHEET NPM_FOLDER
 
 Each engine runs the one scenario on each screen of its table, from disk (file://); Chromium
-also first serves the page over http on 127.0.0.1, with its module held back by the server
-(the form is shown as designed before the module has run, and what the user types and clicks
-by then is done once it has), then as usual, then with the server stopped (from the files the
-page keeps). The scenario: every control where the design's table (FORM_TABLE, from
-tools/form_table) puts it, or arranged for a small screen, in the design's own colours, with
-its accessible name; the focus order, the first box's key filter and limit, both conversions,
-the hover, a refused row's message, the worksheet (compared with EXPECTED_WORKSHEET), erasing,
-and an empty console. axe-core (installed by npm in NPM_FOLDER, with firefox_bridge.mjs beside
-it) audits the page against WCAG 2.0 to 2.2, A and AA, and its best practices. Where the form
-fits, every control's font and colours, and the pixels of its edges and face, must be the same
-in every engine; on a small screen its font and colours the same as where it fits. WebKit needs
-an X server (DISPLAY).
+also first serves the page over http on 127.0.0.1, with its module held back by the server (the
+form is shown as designed before the module has run, and what the user types and clicks by then
+is done once it has), then as usual, after an update on the server, then with the server stopped
+(from the files the page keeps); and in every engine the form is kept for its tab through a
+reload and the Back button. The scenario: every control where the design's table (FORM_TABLE,
+from tools/form_table) puts it, or arranged for a small screen, in the design's own colours,
+with its accessible name; the focus order, the first box's key filter and limit, both
+conversions, the hover, a refused row's message, the worksheet (compared with
+EXPECTED_WORKSHEET), erasing, and an empty console. axe-core (installed by npm in NPM_FOLDER,
+with firefox_bridge.mjs beside it) audits the page against WCAG 2.0 to 2.2, A and AA, and its
+best practices. Where the form fits, every control's font and colours, and the pixels of its
+edges and face, must be the same in every engine; on a small screen its font and colours the
+same as where it fits. WebKit needs an X server (DISPLAY).
 """
 import base64
 import functools
