@@ -429,6 +429,12 @@ def check_small_screen(driver, controls, design_looks):
 
 # The printed pages the page holds, each page's text.
 HELD = "return [...document.querySelectorAll('#worksheet > pre')].map((p) => p.textContent)"
+# Keeps each file the page hands the browser to download, and reads the first one back, in
+# base64.
+CATCH_DOWNLOADS = ("window.worksheets = []; const make = URL.createObjectURL; URL.createObjectURL"
+                   " = (blob) => { worksheets.push(blob); return make.call(URL, blob); };")
+FIRST_DOWNLOAD = ("const done = arguments[0]; worksheets[0].arrayBuffer().then((bytes) =>"
+                  " done(btoa(String.fromCharCode(...new Uint8Array(bytes)))));")
 
 
 def early_use(engine, address, controls, module_gate, expected):
@@ -505,17 +511,13 @@ def kept_for_the_tab(engine, address, server=None):
 
     def downloaded():
         """The worksheet's bytes as the page hands them to the browser, and its warning."""
-        driver.execute_script(
-            "window.worksheets = []; const make = URL.createObjectURL; URL.createObjectURL ="
-            " (blob) => { worksheets.push(blob); return make.call(URL, blob); };")
+        driver.execute_script(CATCH_DOWNLOADS)
         element("Command4").click()
         wait_until("the message", element("message").is_displayed)
         said = element("message-text").text
         element("message-ok").click()
         wait_until("the message to close", lambda: not element("message").is_displayed())
-        return said, driver.execute_async_script(
-            "const done = arguments[0]; worksheets[0].arrayBuffer().then((bytes) =>"
-            " done(btoa(String.fromCharCode(...new Uint8Array(bytes)))));")
+        return said, driver.execute_async_script(FIRST_DOWNLOAD)
 
     open_page(driver, address)
     element("Command1").click()
@@ -781,18 +783,14 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
 
     # The worksheet, downloaded byte for byte; its message is news, without the sign.
     engine.forget_downloads()
-    driver.execute_script(
-        "window.worksheets = []; const make = URL.createObjectURL;"
-        " URL.createObjectURL = (blob) => { worksheets.push(blob); return make.call(URL, blob); };")
+    driver.execute_script(CATCH_DOWNLOADS)
     element("Command4").click()
     wait_until("the message", dialog.is_displayed)
     check(not element("message-sign").is_displayed(), "news shows no sign")
     check("«Λήψεις»" in element("message-text").text, "the message says where the file is")
     driver.switch_to.active_element.send_keys(Keys.ESCAPE)
     wait_until("the message to close", lambda: not dialog.is_displayed())
-    handed = base64.b64decode(driver.execute_async_script(
-        "const done = arguments[0]; worksheets[0].arrayBuffer().then((bytes) =>"
-        " done(btoa(String.fromCharCode(...new Uint8Array(bytes)))));"))
+    handed = base64.b64decode(driver.execute_async_script(FIRST_DOWNLOAD))
     check(handed == pathlib.Path(expected).read_bytes(), "the worksheet's bytes")
     saved = engine.saved_worksheet()
     check(saved in (None, handed), "the worksheet's bytes as saved")
