@@ -37,6 +37,7 @@ import urllib.parse
 import zlib
 
 from selenium import webdriver
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -505,9 +506,16 @@ def kept_for_the_tab(engine, address, server=None):
     driver = engine.driver
     element = functools.partial(driver.find_element, By.ID)
     boxes = "return [...document.querySelectorAll('.form > input')].map((b) => b.value)"
-    # A page the test left is marked, so that only the one loaded again counts as ready.
-    ready = lambda: driver.execute_script(
-        "return !window.left && document.body.dataset.ready === 'true'")
+
+    def ready():
+        """Whether the page loaded again has started: the page the test left is marked, so
+        that only the new one counts. WebKit's driver fails a script that the old page's unload
+        cut short; the new page is then not there yet."""
+        try:
+            return driver.execute_script(
+                "return !window.left && document.body.dataset.ready === 'true'")
+        except NoSuchFrameException:
+            return False
 
     def downloaded():
         """The worksheet's bytes as the page hands them to the browser, and its warning."""
