@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Writes the page's module: emscripten's script with its WebAssembly put inside it, where the
 script's pre.js holds the placeholder, as a string literal of one character a byte (a byte's
-value is its character's code). The script is UTF-8, as the page is; only the literal's quote,
-the backslash, line ends and NUL are escaped.
+value is its character's code). The script is UTF-8, as the page is, and starts with its byte
+order mark, so that no character set a server names for it changes a byte; only the literal's
+quote, the backslash, line ends and NUL are escaped.
 
     embed_module.py SCRIPT WEBASSEMBLY OUT_SCRIPT
 """
@@ -31,7 +32,7 @@ def main(script_path, webassembly_path, out_path):
         raise SystemExit("embed_module.py: the script must hold the placeholder once")
     webassembly = literal(pathlib.Path(webassembly_path).read_bytes())
     script = re.sub(r"""(['"])@WEBASSEMBLY@\1""", lambda _: webassembly, script)
-    pathlib.Path(out_path).write_text(script, encoding="utf-8")
+    pathlib.Path(out_path).write_text(script, encoding="utf-8-sig")
 
 
 if __name__ == "__main__":

@@ -4,7 +4,10 @@ that the browser shows the form without asking for another file first, and lets 
 style sheet and script through the page's Content-Security-Policy, by their SHA-256 hashes; no
 other inline style or script runs. The picture is written as a data: address, which the policy
 then allows for pictures only. The script is told the address of its module, with the module's
-version in it.
+version in it. The page starts with UTF-8's byte order mark, which a browser heeds before
+whatever character set a school's server names for it (a server set up for Greek pages in a
+Greek code page would otherwise garble every word, and the inlined script would no longer match
+its hash).
 
     inline_page.py PAGE STYLE_SHEET SCRIPT PICTURE MODULE OUT_PAGE
 """
@@ -47,7 +50,7 @@ def main(page_path, style_path, script_path, picture_path, module_path, out_path
     data = "data:image/png;base64," + base64.b64encode(picture.read_bytes()).decode()
     page = replaced(page, f'<img src="{picture.name}"', f'<img src="{data}"')
     page = replaced(page, "img-src 'self'", "img-src 'self' data:")
-    pathlib.Path(out_path).write_text(page, encoding="utf-8")
+    pathlib.Path(out_path).write_text(page, encoding="utf-8-sig")
 
 
 if __name__ == "__main__":

@@ -854,11 +854,16 @@ def main(folder, form_table, expected, npm_folder):
     class GatedHandler(http.server.SimpleHTTPRequestHandler):
         """Serves the server's folder, the page's or its next version's. The browser may keep
         nothing it was sent, so that only the page's own worker can answer a visit without the
-        server. The module waits for its gate; a slow page comes in two parts, half a second
-        apart, the form first."""
+        server. Its texts are said to be in the Greek code page, as a server set up for old
+        Greek pages may say, which the page's files must outweigh. The module waits for its gate;
+        a slow page comes in two parts, half a second apart, the form first."""
 
         def log_message(self, *arguments):
             pass
+
+        def guess_type(self, path):
+            kind = super().guess_type(path)
+            return kind + "; charset=windows-1253" if kind.startswith("text/") else kind
 
         def end_headers(self):
             self.send_header("Cache-Control", "no-store")
