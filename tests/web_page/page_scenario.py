@@ -47,7 +47,12 @@ from selenium.webdriver.common.keys import Keys
 def wait_until(what, found, seconds=10):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        value = found()
+        try:
+            value = found()
+        except NoSuchFrameException:
+            # WebKit's driver fails a script that a page's unload cut short: the page waited
+            # for is not there yet.
+            value = None
         if value:
             return value
         time.sleep(0.05)
@@ -506,16 +511,9 @@ def kept_for_the_tab(engine, address, server=None):
     driver = engine.driver
     element = functools.partial(driver.find_element, By.ID)
     boxes = "return [...document.querySelectorAll('.form > input')].map((b) => b.value)"
-
-    def ready():
-        """Whether the page loaded again has started: the page the test left is marked, so
-        that only the new one counts. WebKit's driver fails a script that the old page's unload
-        cut short; the new page is then not there yet."""
-        try:
-            return driver.execute_script(
-                "return !window.left && document.body.dataset.ready === 'true'")
-        except NoSuchFrameException:
-            return False
+    # A page the test left is marked, so that only the one loaded again counts as ready.
+    ready = lambda: driver.execute_script(
+        "return !window.left && document.body.dataset.ready === 'true'")
 
     def downloaded():
         """The worksheet's bytes as the page hands them to the browser, and its warning."""
@@ -981,7 +979,8 @@ def use_served(engine, served, server, module_gate, controls, expected, axe_scri
             "return [document.querySelector('[data-module]').dataset.module === arguments[0],"
             " self.servedChanged === true]", address)
         open_page(driver, served)
-        check(versions()[0] == versions()[1], "a page of one version ran another's module")
+        named, ran = versions()
+        check(named == ran, "a page of one version ran another's module")
         wait_until("the new version kept", lambda: driver.execute_async_script(
             "const [name, done] = arguments; caches.keys().then((names) =>"
             " navigator.serviceWorker.getRegistration().then((r) => done(names.includes(name)"
