@@ -35,8 +35,10 @@ sheet::PrintOutcome::Result queued(const QPrinter& printer) {
     if (printer.outputFormat() != QPrinter::NativeFormat) {
         return sheet::PrintOutcome::Result::Printed;
     }
-    const QByteArray name = printer.printerName().toUtf8();
-    cups_dest_t* queue = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    const CupsDestination destination = cupsDestination(printer.printerName().toStdString());
+    cups_dest_t* queue =
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, destination.queue.c_str(),
+                         destination.instance.empty() ? nullptr : destination.instance.c_str());
     if (queue == nullptr) {
         return sheet::PrintOutcome::Result::Printed; // nothing known to the contrary
     }
@@ -51,6 +53,14 @@ sheet::PrintOutcome::Result queued(const QPrinter& printer) {
 }
 
 } // namespace
+
+CupsDestination cupsDestination(std::string_view printerName) {
+    const std::size_t slash = printerName.find('/');
+    if (slash == std::string_view::npos) {
+        return {std::string(printerName), {}};
+    }
+    return {std::string(printerName.substr(0, slash)), std::string(printerName.substr(slash + 1))};
+}
 
 sheet::PrintOutcome::Result queueOutcome(std::string_view acceptingJobs, std::string_view state) {
     if (acceptingJobs == "false") {

@@ -7,12 +7,24 @@
 #include "sheet/worksheet_destination.h"
 #include "worksheet/printed_worksheet.h"
 
+#include <string>
 #include <string_view>
 
 class QPrinter;
 class QWidget;
 
 namespace qt_window {
+
+// A printer as CUPS names it: a queue, or one of its instances (a preset of options, such as
+// two-sided printing), which Qt names «queue/instance». An instance refuses or holds a job
+// when its queue does.
+struct CupsDestination {
+    std::string queue;
+    std::string instance; // empty for the queue itself
+
+    friend bool operator==(const CupsDestination&, const CupsDestination&) = default;
+};
+CupsDestination cupsDestination(std::string_view printerName);
 
 // What became of a job in a CUPS queue, from the queue's printer-is-accepting-jobs and
 // printer-state: a queue that rejects jobs refused it, a stopped (paused) one holds it.

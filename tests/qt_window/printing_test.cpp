@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QPrintPreviewDialog>
@@ -201,6 +202,18 @@ TEST(QueueOutcomeTest, ARejectingQueueRefusedTheJobAndAStoppedOneHoldsIt) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(queueOutcome(c.accepting, c.state), c.result) << c.accepting << " " << c.state;
+    }
+}
+
+// Qt names an instance of a queue «queue/instance»; CUPS knows it only as the two apart.
+TEST(CupsDestinationTest, AnInstanceIsAskedForWithinItsQueue) {
+    const std::vector<std::pair<std::string_view, CupsDestination>> cases{
+        {"Q", {"Q", ""}},
+        {"Q/duplex", {"Q", "duplex"}},
+        {"Laser_2/two sided", {"Laser_2", "two sided"}},
+    };
+    for (const auto& [name, destination] : cases) {
+        EXPECT_EQ(cupsDestination(name), destination) << name;
     }
 }
 
