@@ -30,6 +30,17 @@ std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
     return folder;
 }
 
+// The user's temporary folder; empty if Windows names none.
+std::filesystem::path temporaryFolder() {
+    std::wstring path(MAX_PATH + 1, L'\0'); // the longest GetTempPathW returns, and its end
+    const DWORD length = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
+    if (length == 0 || length >= path.size()) {
+        return {};
+    }
+    path.resize(length);
+    return std::filesystem::path(path).parent_path(); // without its closing backslash
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
@@ -43,11 +54,15 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
             knownFolder(FOLDERID_UserProgramFiles),
             localAppData.empty() ? localAppData : localAppData / L"Programs",
             knownFolder(FOLDERID_ProgramFiles), knownFolder(FOLDERID_ProgramFilesX86)};
+        // Explorer runs a program opened inside a zip from a folder of its own in the temporary
+        // folder, which is emptied later: the worksheet goes where she will find it again.
+        const std::array<std::filesystem::path, 1> temporaryFolders{temporaryFolder()};
         win32_window::Form1takt form(hInstance, sheet::worksheetFolders({
                                                     .programFolder = sheet::runningProgramFolder(),
                                                     .systemFolders = installFolders,
                                                     .documents = knownFolder(FOLDERID_Documents),
                                                     .home = knownFolder(FOLDERID_Profile),
+                                                    .temporaryFolders = temporaryFolders,
                                                 }));
         ShowWindow(form.handle(), nShowCmd);
         UpdateWindow(form.handle());

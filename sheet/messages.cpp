@@ -85,6 +85,7 @@ struct FolderName {
 FolderName folderName(WorksheetFolder::Kind kind) {
     switch (kind) {
     case WorksheetFolder::Kind::Program:
+    case WorksheetFolder::Kind::Temporary:
         return {"ο φάκελος του προγράμματος", "στον φάκελο του προγράμματος"};
     case WorksheetFolder::Kind::Documents:
         return {"ο φάκελος «Έγγραφα»", "στον φάκελο «Έγγραφα»"};
@@ -94,11 +95,21 @@ FolderName folderName(WorksheetFolder::Kind kind) {
     return {"ο προσωπικός σας φάκελος", "στον προσωπικό σας φάκελο"};
 }
 
+// Windows runs a program opened inside a zip from a folder of its own that it empties later.
+constexpr std::string_view kRunFromTheZip =
+    "Το πρόγραμμα άνοιξε μέσα από το zip, χωρίς αποσυμπίεση, από προσωρινό φάκελο που τα "
+    "Windows αδειάζουν. Για να γράφεται το φύλλο εργασίας δίπλα στο πρόγραμμα, αποσυμπιέστε το "
+    "zip (δεξί κλικ → «Εξαγωγή όλων») και ανοίξτε το πρόγραμμα από εκεί.";
+
 // One line for each folder that did not take the worksheet, and why.
 std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
     std::string text;
     for (const FolderNotUsed& notUsed : failed) {
         text += text.empty() ? "" : "\n";
+        if (notUsed.folder.kind == WorksheetFolder::Kind::Temporary) {
+            text += kRunFromTheZip;
+            continue;
+        }
         if (notUsed.folder.path.empty()) {
             text += "Δεν βρέθηκε " + std::string(folderName(notUsed.folder.kind).subject) + ".";
             continue;

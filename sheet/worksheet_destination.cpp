@@ -9,7 +9,8 @@ std::optional<Message> FolderDestination::put(const worksheet::Worksheet& worksh
                                               const WorksheetProblems& problems) {
     std::vector<FolderNotUsed> failed;
     for (const WorksheetFolder& folder : m_folders) {
-        if (folder.path.empty()) { // a place the platform could not find: nothing to try
+        // A place the platform could not find, or one the system empties: nothing to try.
+        if (folder.path.empty() || folder.kind == WorksheetFolder::Kind::Temporary) {
             failed.push_back({folder, {}});
             continue;
         }

@@ -8,21 +8,19 @@ namespace sheet {
 
 namespace {
 
-// A system folder or one inside it (Windows installs each program into its own folder under
-// the programs folder); the same folder by another name (a symbolic link such as /bin for
-// /usr/bin) counts too.
-bool isInstalled(const std::filesystem::path& folder,
-                 std::span<const std::filesystem::path> systemFolders) {
+// One of the folders or a folder inside one (Windows installs each program into its own folder
+// under the programs folder, and runs a zip's from its own folder under the temporary one); the
+// same folder by another name (a symbolic link such as /bin for /usr/bin) counts too.
+bool isInside(const std::filesystem::path& folder, std::span<const std::filesystem::path> folders) {
     for (std::filesystem::path inside = folder; !inside.empty();
          inside = inside.has_relative_path() ? inside.parent_path() : std::filesystem::path()) {
-        const bool system = std::any_of(
-            systemFolders.begin(), systemFolders.end(),
-            [&inside](const std::filesystem::path& system) {
+        const bool listed =
+            std::any_of(folders.begin(), folders.end(), [&inside](const std::filesystem::path& f) {
                 std::error_code missing;
-                return !system.empty() &&
-                       (inside == system || std::filesystem::equivalent(inside, system, missing));
+                return !f.empty() &&
+                       (inside == f || std::filesystem::equivalent(inside, f, missing));
             });
-        if (system) {
+        if (listed) {
             return true;
         }
     }
@@ -44,7 +42,9 @@ std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places) {
             folders.push_back({path, kind});
         }
     };
-    if (!isInstalled(places.programFolder, places.systemFolders)) {
+    if (isInside(places.programFolder, places.temporaryFolders)) {
+        add(places.programFolder, WorksheetFolder::Kind::Temporary);
+    } else if (!isInside(places.programFolder, places.systemFolders)) {
         add(places.programFolder, WorksheetFolder::Kind::Program);
     }
     add(places.documents, WorksheetFolder::Kind::Documents);

@@ -8,7 +8,9 @@
 // would outlive the package and mix a user's file with the system's, and one in Windows' hidden
 // programs folder would never be found. Then, or when the program's folder cannot be written,
 // the worksheet goes into the user's documents folder, made if the user has none yet, and last
-// into the user's home folder.
+// into the user's home folder. A program run from the system's temporary folder (Windows runs
+// a program opened inside a zip from there, without extracting it) is treated as installed too:
+// the system empties that folder, and the worksheet with it.
 
 #include <filesystem>
 #include <span>
@@ -21,6 +23,9 @@ struct WorksheetFolder {
         Program,   // beside the running program
         Documents, // the user's documents; made when missing (that folder only, never its parents)
         Home,      // the user's home folder
+        // The program's folder inside the system's temporary folder: never written, only
+        // listed, so that the message can say why the worksheet went elsewhere.
+        Temporary,
     };
 
     std::filesystem::path path;
@@ -38,6 +43,8 @@ struct ProgramPlaces {
     std::span<const std::filesystem::path> systemFolders;
     std::filesystem::path documents;
     std::filesystem::path home;
+    // The system's temporary folders, which it empties when it likes.
+    std::span<const std::filesystem::path> temporaryFolders = {};
 };
 
 std::vector<WorksheetFolder> worksheetFolders(const ProgramPlaces& places);

@@ -481,6 +481,8 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
     std::error_code noLinks; // Windows programs may not be allowed to make them
     std::filesystem::create_directory_symlink(system, linked, noLinks);
     const std::vector<std::filesystem::path> systemFolders{system};
+    const std::vector<std::filesystem::path> temporaryFolders{temporary.path() / "Temp"};
+    const std::filesystem::path unzipped = temporaryFolders[0] / "Temp1_arithmitika.zip";
     const std::filesystem::path documents = "/home/d/Documents";
     const std::filesystem::path home = "/home/d";
     using enum WorksheetFolder::Kind;
@@ -506,6 +508,9 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
         {"a documents folder that is the home is tried once",
          {copied, systemFolders, home, home},
          {{copied, Program}, {home, Documents}}},
+        {"a program run from the temporary folder is listed, to say why it is not written",
+         {unzipped, systemFolders, documents, home, temporaryFolders},
+         {{unzipped, Temporary}, {documents, Documents}, {home, Home}}},
         {"places not found stay, to be named in the message",
          {{}, systemFolders, {}, {}},
          {{{}, Program}, {{}, Documents}, {{}, Home}}},
@@ -524,7 +529,8 @@ TEST(WorksheetFoldersTest, AnInstalledProgramNeverWritesBesideItself) {
 // Whole messages as the teacher reads them, one for each desktop, kept as reviewed: a slip in
 // any word or in the order of what they say shows here. {file} stands for the file's
 // path, {program file} for the one the program's folder refused.
-// ARITHMITIKA_UPDATE_GOLDENS=1 writes them anew, to be read before they are committed.
+// ARITHMITIKA_UPDATE_GOLDENS=1 writes them anew, to be read before they are committed; the run
+// that writes them fails, as it has compared nothing.
 TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
     const auto problemsAfter = [](void (*steps)(ExerciseSheet&)) {
         RecordingView view;
@@ -537,6 +543,8 @@ TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
     const std::vector<FolderNotUsed> programRefused{
         {{program, WorksheetFolder::Kind::Program},
          std::make_error_code(std::errc::permission_denied)}};
+    const std::vector<FolderNotUsed> runFromTheZip{
+        {{program, WorksheetFolder::Kind::Temporary}, std::error_code()}};
     struct Case {
         std::string golden;
         std::filesystem::path file;
@@ -550,6 +558,9 @@ TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
          worksheetSaved(
              {documents / "numbers.txt", {}}, WorksheetFolder::Kind::Documents, programRefused,
              problemsAfter([](ExerciseSheet& s) { s.convertToOrdinals(); }), Desktop::Windows)},
+        {"windows_run_from_the_zip.txt", documents / "numbers.txt",
+         worksheetSaved({documents / "numbers.txt", {}}, WorksheetFolder::Kind::Documents,
+                        runFromTheZip, problemsAfter(convertBoth), Desktop::Windows)},
         {"web_changed_and_unwritable.txt",
          {},
          worksheetDownloaded(problemsAfter([](ExerciseSheet& s) {
@@ -585,6 +596,9 @@ TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
             (c.message.kind == Message::Kind::Warning ? "[warning]\n" : "[plain]\n") + text + "\n";
         if (std::getenv("ARITHMITIKA_UPDATE_GOLDENS") != nullptr) {
             writeBytes(golden, text);
+            ADD_FAILURE() << "written anew, not compared: read it, then run without "
+                             "ARITHMITIKA_UPDATE_GOLDENS";
+            continue;
         }
         EXPECT_EQ(text, readBytes(golden));
     }
