@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace sheet {
 
@@ -78,14 +79,22 @@ constexpr std::array<Composition, 21> kCompositions{{
 }};
 // clang-format on
 
-std::optional<char32_t> composition(char32_t letter, char32_t mark) {
+// Below it, no character is replaced or composes as a mark (every character replaced, and
+// every mark, is past it).
+constexpr char32_t kFirstChanged = 0x80;
+static_assert(std::all_of(kReplacements.begin(), kReplacements.end(),
+                          [](const Replacement& r) { return r.character >= kFirstChanged; }));
+static_assert(std::all_of(kCompositions.begin(), kCompositions.end(),
+                          [](const Composition& c) { return c.mark >= kFirstChanged; }));
+
+std::optional<char32_t> composition(char32_t letter, char32_t mark) noexcept {
     const auto* found =
         std::find_if(kCompositions.begin(), kCompositions.end(),
                      [&](const Composition& c) { return c.letter == letter && c.mark == mark; });
     return found != kCompositions.end() ? std::optional(found->composed) : std::nullopt;
 }
 
-std::u32string_view replaced(const char32_t& character) {
+std::u32string_view replaced(const char32_t& character) noexcept {
     const auto* found =
         std::find_if(kReplacements.begin(), kReplacements.end(),
                      [character](const Replacement& r) { return r.character == character; });
@@ -95,8 +104,11 @@ std::u32string_view replaced(const char32_t& character) {
 } // namespace
 
 std::string precomposed(std::string_view utf8) {
-    std::string result;
-    result.reserve(utf8.size());
+    // Written into room made once, as no character grows to more than twice its bytes (U+0344,
+    // two bytes, becomes two marks of two), with room for the widest character after the end,
+    // so that the loop over a long paste calls nothing that can fail.
+    std::string result(2 * utf8.size() + 4, '\0');
+    std::size_t size = 0;
     // The character written last and where it starts: a mark after it may compose with it. No
     // composition starts from U+0000, which stands for none.
     char32_t last = 0;
@@ -104,22 +116,28 @@ std::string precomposed(std::string_view utf8) {
     while (!utf8.empty()) {
         const worksheet::Utf8Character read = worksheet::decodeUtf8(utf8);
         if (!read.valid) {
-            result.append(utf8.substr(0, read.length));
+            std::copy_n(utf8.begin(), read.length, result.begin() + static_cast<long>(size));
+            size += read.length;
             last = 0;
+        } else if (read.codePoint < kFirstChanged) { // as it is, and no mark to compose
+            result[size] = utf8.front();
+            lastStart = size++;
+            last = read.codePoint;
         } else {
             for (const char32_t character : replaced(read.codePoint)) {
                 if (const std::optional<char32_t> composed = composition(last, character)) {
-                    result.resize(lastStart);
+                    size = lastStart;
                     last = *composed;
                 } else {
-                    lastStart = result.size();
+                    lastStart = size;
                     last = character;
                 }
-                worksheet::appendUtf8(last, result);
+                size += worksheet::encodeUtf8(last, std::span<char, 4>(result.data() + size, 4));
             }
         }
         utf8.remove_prefix(read.length);
     }
+    result.resize(size);
     return result;
 }
 

@@ -9,18 +9,36 @@ namespace worksheet {
 
 namespace {
 
-// Where each character of a UTF-8 line starts, and where the line ends.
-std::vector<std::size_t> characterStarts(std::string_view line) {
-    std::vector<std::size_t> starts;
-    for (std::size_t at = 0; at < line.size(); at += decodeUtf8(line.substr(at)).length) {
-        starts.push_back(at);
+// The line from a byte on (substr would check the place, and might throw).
+std::string_view from(std::string_view line, std::size_t at) noexcept {
+    return {line.data() + at, line.size() - at};
+}
+
+std::size_t characterCount(std::string_view line) noexcept {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < line.size(); at += characterLength(from(line, at))) {
+        ++count;
     }
-    starts.push_back(line.size());
+    return count;
+}
+
+// Where each character of a UTF-8 line starts, and where the line ends; made in one allocation,
+// with nothing in the loops that can fail.
+std::vector<std::size_t> characterStarts(std::string_view line) {
+    std::vector<std::size_t> starts(characterCount(line) + 1);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+        starts[i] = at;
+        at += characterLength(from(line, at));
+    }
+    starts.back() = line.size();
     return starts;
 }
 
-std::size_t characterCount(std::string_view line) {
-    return characterStarts(line).size() - 1;
+// A piece of a line after so many spaces, as one line of the print, made in one allocation.
+void appendPiece(std::size_t spaces, std::string_view piece, std::vector<std::string>& out) {
+    std::string& line = out.emplace_back(spaces + piece.size(), ' ');
+    std::copy(piece.begin(), piece.end(), line.begin() + static_cast<std::ptrdiff_t>(spaces));
 }
 
 // A line as drawn in lines of at most columns characters: each continuation indented under the
@@ -37,7 +55,7 @@ void appendContinued(std::string_view line, std::size_t columns, std::vector<std
         // The piece's characters, after its lead, that fit; a piece never breaks in its indent.
         const std::size_t room = columns - lead.size();
         if (characters - first <= room) {
-            out.push_back(std::string(lead) + std::string(line.substr(starts[first])));
+            appendPiece(lead.size(), from(line, starts[first]), out);
             return;
         }
         std::size_t end = first + room;
@@ -48,8 +66,7 @@ void appendContinued(std::string_view line, std::size_t columns, std::vector<std
                 break;
             }
         }
-        out.push_back(std::string(lead) +
-                      std::string(line.substr(starts[first], starts[end] - starts[first])));
+        appendPiece(lead.size(), {line.data() + starts[first], starts[end] - starts[first]}, out);
         first = end;
         lead = indent;
     }

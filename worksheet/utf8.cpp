@@ -1,8 +1,10 @@
 #include "worksheet/utf8.h"
 
+#include <array>
+
 namespace worksheet {
 
-Utf8Character decodeUtf8(std::string_view text) {
+Utf8Character decodeUtf8(std::string_view text) noexcept {
     const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) {
@@ -43,23 +45,33 @@ Utf8Character decodeUtf8(std::string_view text) {
     return {codePoint, length, true};
 }
 
-void appendUtf8(char32_t codePoint, std::string& text) {
+std::size_t encodeUtf8(char32_t codePoint, std::span<char, 4> out) noexcept {
     const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
     if (codePoint < 0x80) {
-        text += byte(codePoint);
-    } else if (codePoint < 0x800) {
-        text += byte(0xC0 | (codePoint >> 6));
-        text += byte(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += byte(0xE0 | (codePoint >> 12));
-        text += byte(0x80 | ((codePoint >> 6) & 0x3F));
-        text += byte(0x80 | (codePoint & 0x3F));
-    } else {
-        text += byte(0xF0 | (codePoint >> 18));
-        text += byte(0x80 | ((codePoint >> 12) & 0x3F));
-        text += byte(0x80 | ((codePoint >> 6) & 0x3F));
-        text += byte(0x80 | (codePoint & 0x3F));
+        out[0] = byte(codePoint);
+        return 1;
     }
+    if (codePoint < 0x800) {
+        out[0] = byte(0xC0 | (codePoint >> 6));
+        out[1] = byte(0x80 | (codePoint & 0x3F));
+        return 2;
+    }
+    if (codePoint < 0x10000) {
+        out[0] = byte(0xE0 | (codePoint >> 12));
+        out[1] = byte(0x80 | ((codePoint >> 6) & 0x3F));
+        out[2] = byte(0x80 | (codePoint & 0x3F));
+        return 3;
+    }
+    out[0] = byte(0xF0 | (codePoint >> 18));
+    out[1] = byte(0x80 | ((codePoint >> 12) & 0x3F));
+    out[2] = byte(0x80 | ((codePoint >> 6) & 0x3F));
+    out[3] = byte(0x80 | (codePoint & 0x3F));
+    return 4;
+}
+
+void appendUtf8(char32_t codePoint, std::string& text) {
+    std::array<char, 4> bytes{};
+    text.append(bytes.data(), encodeUtf8(codePoint, bytes));
 }
 
 } // namespace worksheet

@@ -32,17 +32,29 @@ void ZonedLineWriter::print(std::span<const Element> statement) {
 }
 
 void ZonedLineWriter::appendText(std::string_view utf8, std::string& out) {
-    while (!utf8.empty()) {
-        const Utf8Character character = decodeUtf8(utf8);
-        if (character.valid && !isControl(character.codePoint)) {
-            out += utf8.substr(0, character.length);
-        } else {
-            out += '?';
-            ++m_replaced;
-        }
-        utf8.remove_prefix(character.length);
+    // The characters written as they are go out in runs, and only what ends a run appends, so
+    // that a long text costs no call that can fail for each of its characters.
+    std::size_t runStart = 0;
+    std::size_t at = 0;
+    while (at < utf8.size()) {
         ++m_column;
+        if (const auto byte = static_cast<unsigned char>(utf8[at]);
+            byte < 0x80 && !isControl(byte)) {
+            ++at; // printable ASCII, the most of a long text
+            continue;
+        }
+        const Utf8Character character = decodeUtf8({utf8.data() + at, utf8.size() - at});
+        if (character.valid && !isControl(character.codePoint)) {
+            at += character.length;
+            continue;
+        }
+        out.append(utf8.data() + runStart, at - runStart);
+        out += '?';
+        ++m_replaced;
+        at += character.length;
+        runStart = at;
     }
+    out.append(utf8.data() + runStart, at - runStart);
 }
 
 } // namespace worksheet
