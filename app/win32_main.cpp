@@ -1,6 +1,7 @@
 // Opens the exercise form in its Windows window.
 
 #include "form/design.h"
+#include "sheet/messages.h"
 #include "sheet/worksheet_folders.h"
 #include "win32_window/form1takt.h"
 #include "win32_window/startup.h"
@@ -68,8 +69,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
         UpdateWindow(form.handle());
         return form.run();
     } catch (const std::exception& failure) {
-        const std::wstring text = L"Το πρόγραμμα δεν μπόρεσε να ανοίξει το παράθυρό του (" +
-                                  win32_window::wide(failure.what()) + L").";
+        const std::wstring text = win32_window::wide(sheet::windowNotOpened(failure.what()).text);
         MessageBoxW(nullptr, text.c_str(), win32_window::wide(form::kForm.caption).c_str(),
                     MB_OK | MB_ICONERROR);
         return 1;

@@ -22,8 +22,8 @@ std::string_view platformReason(std::error_code error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα· αν "
-               "είναι, κλείστε το και δοκιμάστε ξανά";
+        return "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο πρόγραμμα (όπως "
+               "το Word)";
     // Nor one marked read-only.
     case ERROR_FILE_READ_ONLY:
         return "το αρχείο numbers.txt είναι μόνο για ανάγνωση";

@@ -35,6 +35,9 @@ std::optional<Refusal> refusalOf(std::string_view text, const NumberReading& rea
     case NumberKind::OutOfRange:
         return Refusal::OutOfRange;
     case NumberKind::Number:
+        if (reading.value == 0) {
+            return Refusal::Zero;
+        }
         if (reading.value < 0) {
             return Refusal::Negative;
         }
@@ -163,21 +166,8 @@ std::vector<UnansweredRow> ExerciseSheet::unansweredRows() const {
         if (reading.kind == NumberKind::Blank && row.ordinal.empty() && row.cardinal.empty()) {
             continue; // no exercise on this row
         }
-        if (reading.kind != NumberKind::Blank && (row.ordinal.empty() || row.cardinal.empty())) {
-            UnansweredRow missing{r, row.number, UnansweredRow::Why::Missing};
-            if (const std::optional<Refusal> refusal = refusalOf(row.number, reading)) {
-                missing.why = UnansweredRow::Why::Refused;
-                missing.refusal = *refusal;
-            } else if (reading.value == 0) {
-                missing.why = UnansweredRow::Why::Zero;
-            } else if (!row.cardinal.empty()) {
-                missing.numerals = Numerals::Ordinal;
-            } else if (!row.ordinal.empty()) {
-                missing.numerals = Numerals::Cardinal;
-            }
-            unanswered.push_back(std::move(missing));
-            continue;
-        }
+        const bool missing =
+            reading.kind != NumberKind::Blank && (row.ordinal.empty() || row.cardinal.empty());
         // The answers a conversion made stand for the number it read then.
         std::optional<Numerals> stale;
         std::int16_t origin = 0;
@@ -190,7 +180,18 @@ std::vector<UnansweredRow> ExerciseSheet::unansweredRows() const {
                 origin = *madeFor;
             }
         }
-        if (stale) {
+        // A number the conversion refuses is mended first, whatever else the row lacks:
+        // converting it again would only refuse it again.
+        if (const std::optional<Refusal> refusal = refusalOf(row.number, reading);
+            refusal && (missing || stale)) {
+            unanswered.push_back(
+                {r, row.number, UnansweredRow::Why::Refused, Numerals::Both, *refusal});
+        } else if (missing) {
+            const Numerals numerals = !row.cardinal.empty()  ? Numerals::Ordinal
+                                      : !row.ordinal.empty() ? Numerals::Cardinal
+                                                             : Numerals::Both;
+            unanswered.push_back({r, row.number, UnansweredRow::Why::Missing, numerals});
+        } else if (stale) {
             unanswered.push_back(
                 {r, row.number, UnansweredRow::Why::OtherNumber, *stale, {}, long{origin}});
         }

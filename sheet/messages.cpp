@@ -3,6 +3,7 @@
 #include "sheet/number_text.h"
 #include "worksheet/utf8.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -25,9 +26,9 @@ std::string shortened(std::string_view text) {
     return std::string(text);
 }
 
-// The whole numbers a conversion takes, as the messages name them.
+// The whole numbers a conversion writes numerals for, as the messages name them.
 std::string range() {
-    return "από 0 έως " + std::to_string(kLargestNumber);
+    return "από 1 έως " + std::to_string(kLargestNumber);
 }
 
 std::string reason(Refusal refusal) {
@@ -40,6 +41,8 @@ std::string reason(Refusal refusal) {
         return "είναι εκτός ορίων (" + range() + ")";
     case Refusal::Negative:
         return "είναι αρνητικός αριθμός";
+    case Refusal::Zero:
+        return "δεν έχει αριθμητικό σε αυτό το πρόγραμμα";
     }
     return {};
 }
@@ -73,7 +76,10 @@ std::string explained(std::error_code error) {
     if (const std::string_view own = platformReason(error); !own.empty()) {
         greek = own;
     }
-    return greek.empty() ? error.message() : std::string(greek);
+    // A reason with no Greek words of ours is still said in Greek; the system's own words, in
+    // whatever language it has, only add to it.
+    return greek.empty() ? "το σύστημα δεν το επέτρεψε (" + error.message() + ")"
+                         : std::string(greek);
 }
 
 // A folder as the messages name it: as the subject («Δεν βρέθηκε ο φάκελος …») and after
@@ -98,8 +104,8 @@ FolderName folderName(WorksheetFolder::Kind kind) {
 // Windows runs a program opened inside a zip from a folder of its own that it empties later.
 constexpr std::string_view kRunFromTheZip =
     "Το πρόγραμμα άνοιξε μέσα από το zip, χωρίς αποσυμπίεση, από προσωρινό φάκελο που τα "
-    "Windows αδειάζουν. Για να γράφεται το φύλλο εργασίας δίπλα στο πρόγραμμα, αποσυμπιέστε το "
-    "zip (δεξί κλικ → «Εξαγωγή όλων») και ανοίξτε το πρόγραμμα από εκεί.";
+    "Windows αδειάζουν. Για να γράφεται δίπλα στο πρόγραμμα, αποσυμπιέστε το zip (δεξί κλικ → "
+    "«Εξαγωγή όλων») και ανοίξτε το πρόγραμμα από εκεί.";
 
 // One line for each folder that did not take the worksheet, and why.
 std::string whyNotWritten(std::span<const FolderNotUsed> failed) {
@@ -126,19 +132,23 @@ std::string readyText(std::string_view file) {
            " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
 }
 
-// How to print the worksheet from the program itself, after the ready sentence.
+// How to print the worksheet from the program itself, after the ready sentence. On a tablet or
+// a phone the browser's Print is under its Share.
 std::string_view printHint(Desktop desktop) {
     if (desktop == Desktop::Web) {
         return "Για να το τυπώσετε από εδώ, πατήστε Ctrl+P ή «Εκτύπωση» στο μενού του "
-               "προγράμματος περιήγησης: οι λύσεις βγαίνουν σε χωριστή σελίδα.";
+               "προγράμματος περιήγησης (σε iPad, iPhone και Android: «Κοινοποίηση» → "
+               "«Εκτύπωση»)· οι λύσεις τυπώνονται σε χωριστή σελίδα.";
     }
-    return "Για να το τυπώσετε από εδώ, πατήστε Ctrl+P: οι λύσεις βγαίνουν σε χωριστή σελίδα.";
+    return "Για να το τυπώσετε από εδώ, πατήστε Ctrl+P· οι λύσεις τυπώνονται σε χωριστή σελίδα.";
 }
 
-// LibreOffice reads a text file as UTF-8 unless told otherwise; Word on a Greek Windows reads
-// the file's Windows-1253 as it is. The name is the one LibreOffice's Greek menus show.
+// LibreOffice reads a text file as UTF-8 unless told otherwise, and asks only when the file is
+// opened by its own Open with that type; Word on a Greek Windows reads the file's Windows-1253
+// as it is. The names are the ones LibreOffice's Greek menus show.
 constexpr std::string_view kOpenInLibreOffice =
-    "Στο LibreOffice διαλέξτε σύνολο χαρακτήρων «Ελληνικά (Windows-1253)».";
+    "Στο LibreOffice ανοίξτε το από «Αρχείο → Άνοιγμα», με τύπο αρχείου «Κείμενο - Επιλογή "
+    "κωδικοποίησης», και διαλέξτε «Ελληνικά (Windows-1253)».";
 
 // Where the printer settings are, as each desktop's own Greek names them.
 std::string_view printerSettings(Desktop desktop) {
@@ -168,12 +178,14 @@ std::string_view numeralsName(Numerals numerals) {
     return "το τακτικό και το απόλυτο αριθμητικό";
 }
 
-// The steps of the one sentence that says what to do, as they read after another.
+// The steps of the one sentence that says what to do, in the order she takes them: numbers and
+// characters are mended before the conversion that reads them.
+constexpr std::string_view kFixNumber = "διορθώστε τον αριθμό";
 constexpr std::string_view kFixNumbers = "διορθώστε τους αριθμούς";
+constexpr std::string_view kChangeReplaced = "αλλάξτε ό,τι γράφτηκε ως «?»";
 constexpr std::string_view kConvertBoth = "πατήστε τα δύο κουμπιά μετατροπής";
 constexpr std::string_view kConvertOrdinals = "πατήστε το κουμπί μετατροπής σε τακτικά αριθμητικά";
 constexpr std::string_view kConvertCardinals = "πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά";
-constexpr std::string_view kRewriteReplaced = "γράψτε αλλιώς ό,τι έγινε «?»";
 
 // A sentence's text with its first letter, a Greek small letter without accent, as a capital.
 std::string capitalised(std::string_view text) {
@@ -185,92 +197,130 @@ std::string capitalised(std::string_view text) {
     return capital + std::string(text.substr(first.length));
 }
 
-// The rows the worksheet gets wrong, rows missing the same numerals on one line, then the one
-// sentence that mends them all, ending in again (the step that makes the worksheet anew).
+// What a row's problem says after its name: «λείπει το απόλυτο αριθμητικό.»
+std::string unansweredText(const UnansweredRow& row) {
+    switch (row.why) {
+    case UnansweredRow::Why::Missing:
+        return (row.numerals == Numerals::Both ? "λείπουν " : "λείπει ") +
+               std::string(numeralsName(row.numerals)) + ".";
+    case UnansweredRow::Why::Refused:
+        return "το «" + shortened(row.number) + "» " + reason(row.refusal) + ".";
+    case UnansweredRow::Why::OtherNumber:
+        break;
+    }
+    return (row.numerals == Numerals::Both ? std::string("οι λύσεις είναι")
+                                           : std::string(numeralsName(row.numerals)) + " είναι") +
+           " για το " + std::to_string(row.answeredFor) + ", που άλλαξε μετά τη μετατροπή.";
+}
+
+std::string replacedText(const ReplacedRow& row) {
+    if (row.characters.empty()) {
+        return "ένας αόρατος χαρακτήρας, όπως το Tab, γράφτηκε ως «?».";
+    }
+    std::string characters;
+    for (const std::string& character : row.characters) {
+        characters += (characters.empty() ? "«" : ", «") + character + "»";
+    }
+    return row.characters.size() == 1
+               ? "το " + characters +
+                     " γράφτηκε ως «?», γιατί η ελληνική κωδικοποίηση του αρχείου δεν το έχει."
+               : "τα " + characters +
+                     " γράφτηκαν ως «?», γιατί η ελληνική κωδικοποίηση του αρχείου δεν τα έχει.";
+}
+
+// The rows the worksheet gets wrong, top to bottom, rows missing the same numerals one after
+// another on one line, then the one sentence that mends them all, ending in again (the step
+// that makes the worksheet anew). The first line says how many rows, as a warning unless one
+// came before (warned).
 std::string problemsNote(std::span<const UnansweredRow> unanswered,
-                         std::span<const ReplacedRow> replaced, std::string_view again) {
-    std::string text;
-    bool toConvert[2] = {false, false}; // ordinals, cardinals
-    const auto convert = [&toConvert](Numerals numerals) {
-        toConvert[0] = toConvert[0] || numerals != Numerals::Cardinal;
-        toConvert[1] = toConvert[1] || numerals != Numerals::Ordinal;
+                         std::span<const ReplacedRow> replaced, std::string_view again,
+                         bool warned = false) {
+    struct Line {
+        std::vector<std::string> rows; // each named with its number
+        std::string says;
     };
-    bool fixNumbers = false;
-    for (const Numerals missing : {Numerals::Ordinal, Numerals::Cardinal, Numerals::Both}) {
-        std::string rows;
-        std::size_t count = 0;
+    std::vector<Line> lines;
+    std::size_t rowsNamed = 0;
+    std::size_t numbersToFix = 0;
+    bool toConvert[2] = {false, false}; // ordinals, cardinals
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        std::vector<std::string> says;
+        std::string number;
         for (const UnansweredRow& row : unanswered) {
-            if (row.why == UnansweredRow::Why::Missing && row.numerals == missing) {
-                rows += (count++ == 0 ? "" : ", ") + rowAndNumber(row.row, row.number);
+            if (row.row != r) {
+                continue;
+            }
+            number = row.number;
+            const bool refused = row.why == UnansweredRow::Why::Refused;
+            numbersToFix += refused ? 1 : 0;
+            toConvert[0] = toConvert[0] || refused || row.numerals != Numerals::Cardinal;
+            toConvert[1] = toConvert[1] || refused || row.numerals != Numerals::Ordinal;
+            says.push_back(unansweredText(row));
+        }
+        for (const ReplacedRow& row : replaced) {
+            if (row.row == r) {
+                number = row.number;
+                says.push_back(replacedText(row));
             }
         }
-        if (count > 0) {
-            convert(missing);
-            text += (count == 1 ? "Γραμμή " : "Γραμμές ") + rows + ": " +
-                    (missing == Numerals::Both ? "λείπουν " : "λείπει ") +
-                    std::string(numeralsName(missing)) + ".\n";
+        if (says.empty()) {
+            continue;
+        }
+        ++rowsNamed;
+        // A refusal names the number in what it says; other lines name it with the row.
+        const bool refused =
+            std::any_of(unanswered.begin(), unanswered.end(), [r](const UnansweredRow& row) {
+                return row.row == r && row.why == UnansweredRow::Why::Refused;
+            });
+        std::string name = refused ? std::to_string(r + 1) : rowAndNumber(r, number);
+        std::string text = says.front(); // after the row's name; a second is a sentence
+        if (says.size() > 1) {
+            text += " " + capitalised(says.back());
+        }
+        if (!lines.empty() && says.size() == 1 && lines.back().says == text &&
+            text.starts_with("λείπ")) {
+            lines.back().rows.push_back(std::move(name));
+        } else {
+            lines.push_back({{std::move(name)}, std::move(text)});
         }
     }
-    for (const UnansweredRow& row : unanswered) {
-        const std::string name = "Γραμμή " + rowAndNumber(row.row, row.number);
-        switch (row.why) {
-        case UnansweredRow::Why::Missing:
-            break;
-        case UnansweredRow::Why::Refused:
-            text += "Γραμμή " + std::to_string(row.row + 1) + ": το «" + shortened(row.number) +
-                    "» " + reason(row.refusal) + ".\n";
-            fixNumbers = true;
-            break;
-        case UnansweredRow::Why::Zero:
-            text += name + ": το 0 δεν έχει αριθμητικό σε αυτό το πρόγραμμα.\n";
-            fixNumbers = true;
-            break;
-        case UnansweredRow::Why::OtherNumber:
-            text += name + ": " +
-                    (row.numerals == Numerals::Both
-                         ? std::string("οι λύσεις είναι")
-                         : std::string(numeralsName(row.numerals)) + " είναι") +
-                    " για το " + std::to_string(row.answeredFor) +
-                    ", που άλλαξε μετά τη μετατροπή.\n";
-            convert(row.numerals);
-            break;
-        }
-    }
-    for (const ReplacedRow& row : replaced) {
-        std::string characters;
-        for (const std::string& character : row.characters) {
-            characters += (characters.empty() ? "«" : ", «") + character + "»";
-        }
-        text +=
-            "Γραμμή " + rowAndNumber(row.row, row.number) + ": " +
-            (row.characters.empty() ? "ένας χαρακτήρας ελέγχου γράφτηκε ως «?», γιατί δεν υπάρχει"
-             : row.characters.size() == 1
-                 ? "το " + characters + " γράφτηκε ως «?», γιατί δεν υπάρχει"
-                 : "τα " + characters + " γράφτηκαν ως «?», γιατί δεν υπάρχουν") +
-            " στα ελληνικά των Windows.\n";
-    }
-    if (text.empty()) {
+    if (lines.empty()) {
         return {};
     }
 
-    std::vector<std::string_view> steps;
-    if (fixNumbers) {
-        steps.push_back(kFixNumbers);
+    std::string text = std::string(warned ? "" : "Προσοχή: ") +
+                       (rowsNamed == 1 ? std::string("στο φύλλο εργασίας θέλει διόρθωση μία "
+                                                     "γραμμή:\n")
+                                       : "στο φύλλο εργασίας θέλουν διόρθωση " +
+                                             std::to_string(rowsNamed) + " γραμμές:\n");
+    if (warned) {
+        text = capitalised(text);
     }
-    if (fixNumbers || (toConvert[0] && toConvert[1])) {
+    for (const Line& line : lines) {
+        std::string rows;
+        for (const std::string& row : line.rows) {
+            rows += (rows.empty() ? "" : ", ") + row;
+        }
+        text += (line.rows.size() == 1 ? "Γραμμή " : "Γραμμές ") + rows + ": " + line.says + "\n";
+    }
+
+    std::vector<std::string_view> steps;
+    if (numbersToFix > 0) {
+        steps.push_back(numbersToFix == 1 ? kFixNumber : kFixNumbers);
+    }
+    if (!replaced.empty()) {
+        steps.push_back(kChangeReplaced);
+    }
+    if (toConvert[0] && toConvert[1]) {
         steps.push_back(kConvertBoth);
     } else if (toConvert[0] || toConvert[1]) {
         steps.push_back(toConvert[0] ? kConvertOrdinals : kConvertCardinals);
-    }
-    if (!replaced.empty()) {
-        steps.push_back(kRewriteReplaced);
     }
     std::string step;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         step += (i == 0 ? "" : i + 1 == steps.size() ? " και " : ", ") + std::string(steps[i]);
     }
-    return "Προσοχή: το φύλλο εργασίας έχει λάθη σε αυτές τις γραμμές:\n" + text +
-           capitalised(step) + ", και μετά " + std::string(again) + ".";
+    return text + capitalised(step) + ", και μετά " + std::string(again) + ".";
 }
 
 // The step that makes the worksheet anew, as a file or on paper.
@@ -296,25 +346,26 @@ Message conversionReport(std::span<const RefusedNumber> refused,
                          std::span<const RoundedNumber> rounded) {
     std::string text;
     if (!refused.empty()) {
-        text = refused.size() == 1
-                   ? "Ένας αριθμός δεν μετατράπηκε:\n\n"
-                   : std::to_string(refused.size()) + " αριθμοί δεν μετατράπηκαν:\n\n";
+        const bool one = refused.size() == 1;
+        text = one ? "Μία γραμμή δεν μετατράπηκε:\n\n"
+                   : std::to_string(refused.size()) + " γραμμές δεν μετατράπηκαν:\n\n";
         for (const RefusedNumber& number : refused) {
             text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
                     "» " + reason(number.refusal) + ".\n";
         }
-        text += "\nΓράψτε σε κάθε γραμμή έναν ακέραιο αριθμό " + range() +
-                " και πατήστε ξανά το κουμπί μετατροπής.";
+        text += std::string(one ? "\nΓράψτε σε αυτή τη γραμμή" : "\nΓράψτε σε αυτές τις γραμμές") +
+                " έναν ακέραιο αριθμό " + range() + " και πατήστε ξανά το κουμπί μετατροπής.";
     }
     if (!rounded.empty()) {
         text += text.empty() ? "" : "\n\n";
-        text += rounded.size() == 1 ? "Ένας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"
-                                    : std::to_string(rounded.size()) +
-                                          " αριθμοί είχαν δεκαδικά και στρογγυλεύτηκαν:\n\n";
+        text += rounded.size() == 1
+                    ? "Σε μία γραμμή ο αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"
+                    : "Σε " + std::to_string(rounded.size()) +
+                          " γραμμές οι αριθμοί είχαν δεκαδικά και στρογγυλεύτηκαν:\n\n";
         bool cut = false;
         for (const RoundedNumber& number : rounded) {
             text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
-                    "» μετατράπηκε ως " + std::to_string(number.value) + ".\n";
+                    "» έγινε " + std::to_string(number.value) + ".\n";
             cut = cut || number.cut;
         }
         if (cut) {
@@ -340,7 +391,7 @@ Message worksheetSaved(const worksheet::SaveOutcome& saved, WorksheetFolder::Kin
                 ".\n" + whyNotWritten(failed);
     }
     const std::string problemsText =
-        problemsNote(problems.unanswered, problems.replaced, againWithTheButton());
+        problemsNote(problems.unanswered, problems.replaced, againWithTheButton(), !moved.empty());
     const bool warn = !moved.empty() || !problemsText.empty();
     return {warn ? Message::Kind::Warning : Message::Kind::Plain,
             paragraphs({moved, problemsText, readyText(utf8(saved.file)), printHint(desktop),
@@ -353,14 +404,17 @@ Message worksheetDownloaded(const WorksheetProblems& problems) {
     const std::string problemsText =
         problemsNote(problems.unanswered, problems.replaced, againWithTheButton());
     return {problemsText.empty() ? Message::Kind::Plain : Message::Kind::Warning,
-            paragraphs({problemsText, readyText("numbers που κατέβηκε τελευταίο στις «Λήψεις»"),
+            paragraphs({problemsText, readyText("«numbers» που κατεβάσατε τελευταίο στις «Λήψεις»"),
                         printHint(Desktop::Web)})};
 }
 
 Message worksheetNotSaved(std::span<const FolderNotUsed> failed) {
     return {Message::Kind::Warning,
             paragraphs({"Το φύλλο εργασίας δεν γράφτηκε.", whyNotWritten(failed),
-                        "Διορθώστε ό,τι λέει παραπάνω και " + againWithTheButton() + "."})};
+                        "Αρκεί ένας φάκελος να το δεχτεί: κλείστε το αρχείο αν είναι ανοιχτό σε "
+                        "άλλο πρόγραμμα, ή αντιγράψτε το πρόγραμμα στην Επιφάνεια εργασίας και "
+                        "ανοίξτε το από εκεί, και " +
+                            againWithTheButton() + "."})};
 }
 
 std::optional<Message> worksheetPrinted(const PrintOutcome& outcome,
@@ -392,16 +446,46 @@ std::optional<Message> worksheetPrinted(const PrintOutcome& outcome,
     case PrintOutcome::Result::Printed:
         break;
     }
-    const std::string held = outcome.result == PrintOutcome::Result::Held
-                                 ? "Προσοχή: το φύλλο εργασίας περιμένει στην ουρά, γιατί " +
-                                       printer + " είναι σε παύση. Συνεχίστε τον από τις " +
-                                       settings + " και θα τυπωθεί."
-                                 : std::string();
-    const std::string problemsText = problemsNote(unanswered, {}, kAgainWithCtrlP);
-    if (held.empty() && problemsText.empty()) {
+    const bool held = outcome.result == PrintOutcome::Result::Held;
+    const std::string waiting =
+        "Προσοχή: το φύλλο εργασίας περιμένει στην ουρά, γιατί " + printer + " είναι σε παύση.";
+    // A held job with rows to mend is cancelled first, or the flawed sheet prints as well as
+    // the mended one.
+    const std::string problemsText =
+        problemsNote(unanswered, {},
+                     held ? "βγάλτε τον εκτυπωτή από την παύση και " + std::string(kAgainWithCtrlP)
+                          : std::string(kAgainWithCtrlP),
+                     held);
+    if (held && problemsText.empty()) {
+        return Message{Message::Kind::Warning,
+                       waiting + " Βγάλτε τον από την παύση στις " + settings + " και θα τυπωθεί."};
+    }
+    if (held) {
+        return Message{Message::Kind::Warning,
+                       paragraphs({waiting + " Ακυρώστε την εργασία στην ουρά του, στις " +
+                                       settings + ", για να μην τυπωθεί όπως είναι.",
+                                   problemsText})};
+    }
+    if (problemsText.empty()) {
         return std::nullopt;
     }
-    return Message{Message::Kind::Warning, paragraphs({held, problemsText})};
+    return Message{Message::Kind::Warning, problemsText};
+}
+
+Message pageNotStarted() {
+    return {Message::Kind::Warning,
+            "Η σελίδα του προγράμματος δεν ξεκίνησε: το αρχείο της «arithmitika.js» δεν "
+            "φορτώθηκε. Ό,τι γράψατε στα κουτιά μένει.\n\nΞαναφορτώστε τη σελίδα. Αν δεν "
+            "ξεκινήσει ούτε τότε, αντιγράψτε ξανά ολόκληρο τον φάκελο της σελίδας στο USB stick "
+            "ή στον διακομιστή του σχολείου, μαζί με το «arithmitika.js»."};
+}
+
+Message windowNotOpened(std::string_view detail) {
+    return {Message::Kind::Warning,
+            "Το πρόγραμμα δεν μπόρεσε να ανοίξει το παράθυρό του. Ανοίξτε το ξανά· αν δεν "
+            "ανοίξει ούτε τότε, επανεκκινήστε τον υπολογιστή και δοκιμάστε πάλι.\n\n"
+            "(Λεπτομέρειες για τεχνικό: " +
+                std::string(detail) + ")"};
 }
 
 } // namespace sheet

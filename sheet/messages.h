@@ -26,6 +26,7 @@ enum class Refusal {
     NotWhole, // a number with a decimal comma («1,5»): a number, but not a whole one
     OutOfRange,
     Negative,
+    Zero, // for which the numeral tables have no word: its boxes stay empty
 };
 
 struct RefusedNumber {
@@ -54,8 +55,8 @@ enum class Numerals { Ordinal, Cardinal, Both };
 struct UnansweredRow {
     enum class Why {
         Missing,     // a number with an empty answer box (see numerals)
-        Refused,     // a text the conversion refuses (see refusal)
-        Zero,        // 0, for which the numeral tables have no word
+        Refused,     // a text the conversion refuses (see refusal), with answers missing
+                     // or converted from another number
         OtherNumber, // answers (see numerals) converted from another number (answeredFor)
     };
 
@@ -120,5 +121,14 @@ struct PrintOutcome {
 std::optional<Message> worksheetPrinted(const PrintOutcome& outcome,
                                         std::span<const UnansweredRow> unanswered,
                                         Desktop desktop = thisDesktop());
+
+// The web page's own, shown by its script when the sheet's module never started: the file did
+// not come (a folder copied without it, a proxy that blocks it) or did not run. What she typed
+// stays in the boxes, kept for the tab.
+Message pageNotStarted();
+
+// The Windows program could not open its window; detail is the system's own words, which
+// only follow the Greek.
+Message windowNotOpened(std::string_view detail);
 
 } // namespace sheet

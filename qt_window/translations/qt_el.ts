@@ -8,7 +8,7 @@
     <name>QAbstractFileIconProvider</name>
     <message>
         <source>Drive</source>
-        <translation>Δίσκος</translation>
+        <translation>Μονάδα δίσκου</translation>
     </message>
     <message>
         <source>File</source>
@@ -18,6 +18,21 @@
         <source>Folder</source>
         <comment>All other platforms</comment>
         <translation>Φάκελος</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Επιλογή όλων</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Αύξηση</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>&amp;Μείωση</translation>
     </message>
 </context>
 <context>
@@ -76,7 +91,7 @@
     </message>
     <message>
         <source>Print Immediately</source>
-        <translation>Εκτύπωση αμέσως</translation>
+        <translation>Άμεση εκτύπωση</translation>
     </message>
     <message>
         <source>Scheduled printing:</source>
@@ -337,11 +352,11 @@ Do you want to replace it?</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Αντιγραφή</translation>
+        <translation>Αντι&amp;γραφή</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Επικόλληση</translation>
+        <translation>Ε&amp;πικόλληση</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -368,7 +383,7 @@ Do you want to replace it?</source>
     <name>QPageSetupWidget</name>
     <message>
         <source>Cicero (CC)</source>
-        <translation>Κικέρο (CC)</translation>
+        <translation>Cicero (CC)</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -376,7 +391,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Didot (DD)</source>
-        <translation>Ντιντό (DD)</translation>
+        <translation>Didot (DD)</translation>
     </message>
     <message>
         <source>Form</source>
@@ -444,7 +459,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Reverse landscape</source>
-        <translation>Ανάποδα οριζόντιος</translation>
+        <translation>Οριζόντιος, ανεστραμμένος</translation>
     </message>
     <message>
         <source>Reverse portrait</source>
@@ -503,7 +518,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>A3 Extra</source>
-        <translation>A3 μεγάλο</translation>
+        <translation>A3 Extra</translation>
     </message>
     <message>
         <source>A4</source>
@@ -511,15 +526,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>A4 Extra</source>
-        <translation>A4 μεγάλο</translation>
+        <translation>A4 Extra</translation>
     </message>
     <message>
         <source>A4 Plus</source>
-        <translation>A4 συν</translation>
+        <translation>A4 Plus</translation>
     </message>
     <message>
         <source>A4 Small</source>
-        <translation>A4 μικρό</translation>
+        <translation>A4 Small</translation>
     </message>
     <message>
         <source>A5</source>
@@ -527,7 +542,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>A5 Extra</source>
-        <translation>A5 μεγάλο</translation>
+        <translation>A5 Extra</translation>
     </message>
     <message>
         <source>A6</source>
@@ -607,7 +622,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>B5 Extra</source>
-        <translation>B5 μεγάλο</translation>
+        <translation>B5 Extra</translation>
     </message>
     <message>
         <source>B6</source>
@@ -751,7 +766,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Envelope Personal</source>
-        <translation>Φάκελος προσωπικός</translation>
+        <translation>Φάκελος Personal</translation>
     </message>
     <message>
         <source>Envelope US 10</source>
@@ -775,27 +790,27 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Executive (7.25 x 10.5 in)</source>
-        <translation>Executive (7.25 × 10.5 ίντσες)</translation>
+        <translation>Executive (7,25 × 10,5 ίντσες)</translation>
     </message>
     <message>
         <source>Executive (7.5 x 10 in)</source>
-        <translation>Executive (7.5 × 10 ίντσες)</translation>
+        <translation>Executive (7,5 × 10 ίντσες)</translation>
     </message>
     <message>
         <source>Fan-fold German (8.5 x 12 in)</source>
-        <translation>Συνεχές γερμανικό (8.5 × 12 ίντσες)</translation>
+        <translation>Συνεχές γερμανικό (8,5 × 12 ίντσες)</translation>
     </message>
     <message>
         <source>Fan-fold German Legal (8.5 x 13 in)</source>
-        <translation>Συνεχές γερμανικό Legal (8.5 × 13 ίντσες)</translation>
+        <translation>Συνεχές γερμανικό Legal (8,5 × 13 ίντσες)</translation>
     </message>
     <message>
         <source>Fan-fold US (14.875 x 11 in)</source>
-        <translation>Συνεχές αμερικανικό (14.875 × 11 ίντσες)</translation>
+        <translation>Συνεχές αμερικανικό (14,875 × 11 ίντσες)</translation>
     </message>
     <message>
         <source>Folio (8.27 x 13 in)</source>
-        <translation>Folio (8.27 × 13 ίντσες)</translation>
+        <translation>Folio (8,27 × 13 ίντσες)</translation>
     </message>
     <message>
         <source>JIS B0</source>
@@ -851,7 +866,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Legal Extra</source>
-        <translation>Legal μεγάλο</translation>
+        <translation>Legal Extra</translation>
     </message>
     <message>
         <source>Letter / ANSI A</source>
@@ -859,15 +874,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Letter Extra</source>
-        <translation>Letter μεγάλο</translation>
+        <translation>Letter Extra</translation>
     </message>
     <message>
         <source>Letter Plus</source>
-        <translation>Letter συν</translation>
+        <translation>Letter Plus</translation>
     </message>
     <message>
         <source>Letter Small</source>
-        <translation>Letter μικρό</translation>
+        <translation>Letter Small</translation>
     </message>
     <message>
         <source>Note</source>
@@ -911,7 +926,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Tabloid Extra</source>
-        <translation>Tabloid μεγάλο</translation>
+        <translation>Tabloid Extra</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1123,7 @@ Please choose a different file name.</source>
     <message>
         <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
 Please turn one of those options off.</source>
-        <translation>Οι επιλογές «Σελίδες ανά φύλλο» και «Σύνολο σελίδων» δεν χρησιμοποιούνται μαζί.
+        <translation>Οι επιλογές «Σελίδες ανά φύλλο» και «Ποιες σελίδες» δεν χρησιμοποιούνται μαζί.
 Απενεργοποιήστε τη μία από τις δύο.</translation>
     </message>
     <message>
@@ -1152,7 +1167,7 @@ Please turn one of those options off.</source>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>%1%</source>
-        <translation>%1%</translation>
+        <translation>%L1%</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1285,7 +1300,7 @@ Please turn one of those options off.</source>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Collate</source>
-        <translation>Συρραφή</translation>
+        <translation>Σελιδοποίηση</translation>
     </message>
     <message>
         <source>Color</source>
@@ -1321,7 +1336,7 @@ Please turn one of those options off.</source>
     </message>
     <message>
         <source>Long side binding</source>
-        <translation>Βιβλιοδεσία στη μεγάλη πλευρά</translation>
+        <translation>Αναστροφή στη μεγάλη πλευρά</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1337,7 +1352,7 @@ Please turn one of those options off.</source>
     </message>
     <message>
         <source>Page Set:</source>
-        <translation>Σύνολο σελίδων:</translation>
+        <translation>Ποιες σελίδες:</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -1365,7 +1380,7 @@ Please turn one of those options off.</source>
     </message>
     <message>
         <source>Short side binding</source>
-        <translation>Βιβλιοδεσία στη μικρή πλευρά</translation>
+        <translation>Αναστροφή στη μικρή πλευρά</translation>
     </message>
     <message>
         <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -63,10 +64,11 @@ bool inEnglish(const QString& text) {
         return false;
     }
     static const QSet<QString> names{
-        "PDF",    "A4",      "Letter", "Legal", "Executive", "Ledger", "Tabloid", "Statement",
-        "Quarto", "Folio",   "ANSI",   "JIS",   "PRC",       "DL",     "US",      "Chou",
-        "Kaku",   "Monarch", "Super",  "K",     "mm",        "pt",     "in",      "CC",
-        "DD",     "Alt",     "Left",   "Right", "Up",        "Ctrl",   "Shift",   "CUPS"};
+        "PDF",    "A4",      "Letter", "Legal",    "Executive", "Ledger", "Tabloid", "Statement",
+        "Quarto", "Folio",   "ANSI",   "JIS",      "PRC",       "DL",     "US",      "Chou",
+        "Kaku",   "Monarch", "Super",  "K",        "mm",        "pt",     "in",      "CC",
+        "DD",     "Alt",     "Left",   "Right",    "Up",        "Ctrl",   "Shift",   "CUPS",
+        "Extra",  "Plus",    "Small",  "Personal", "Cicero",    "Didot"};
     static const QRegularExpression word("[A-Za-z]+\\d*[A-Za-z]*");
     for (auto found = word.globalMatch(text); found.hasNext();) {
         const QString latin = found.next().captured();
@@ -120,6 +122,13 @@ TEST_F(GreekQtTest, EveryTextQtShowsIsGreek) {
              return texts;
          },
          7},
+        {"a spin box's menu (copies, pages, margins)",
+         [] {
+             return QStringList{QCoreApplication::translate("QAbstractSpinBox", "&Select All"),
+                                QCoreApplication::translate("QAbstractSpinBox", "&Step up"),
+                                QCoreApplication::translate("QAbstractSpinBox", "Step &down")};
+         },
+         3},
         {"the message box",
          [this] {
              QStringList texts;
@@ -172,8 +181,27 @@ TEST_F(GreekQtTest, EveryTextQtShowsIsGreek) {
         EXPECT_GE(texts.size(), c.atLeast) << "the window was read";
         for (const QString& text : texts) {
             EXPECT_FALSE(inEnglish(text)) << "in English: «" << text.toStdString() << "»";
+            EXPECT_FALSE(text.contains(QRegularExpression("\\d\\.\\d")))
+                << "a decimal point: «" << text.toStdString() << "»";
         }
     }
+}
+
+// Each command of a box's menu has an access key of its own, as Alt and a letter choose it.
+TEST_F(GreekQtTest, ABoxsMenuHasAnAccessKeyForEachCommand) {
+    const std::unique_ptr<QMenu> menu(box("intnumber")->createStandardContextMenu());
+    QSet<QChar> keys;
+    int withKeys = 0;
+    for (const QAction* action : menu->actions()) {
+        const qsizetype at = action->text().indexOf('&');
+        if (at >= 0 && at + 1 < action->text().size()) {
+            ++withKeys;
+            const QChar key = action->text().at(at + 1).toLower();
+            EXPECT_FALSE(keys.contains(key)) << "«" << action->text().toStdString() << "»";
+            keys.insert(key);
+        }
+    }
+    EXPECT_GE(withKeys, 5);
 }
 
 } // namespace

@@ -98,11 +98,14 @@ TEST_F(ExerciseSheetTest, StrRomanIsEnabledOnlyOnce) {
     EXPECT_TRUE(sheet.strRomanEnabled());
 }
 
-TEST_F(ExerciseSheetTest, ZeroAndBlankBoxesGiveEmptyAnswersWithoutAMessage) {
+// 0 and blank boxes give empty answers; 0, which has no numeral here, is said at once, with
+// the numbers that have one.
+TEST_F(ExerciseSheetTest, ZeroAndBlankBoxesGiveEmptyAnswersAndZeroIsSaid) {
     sheet.convertToOrdinals();
     sheet.convertToCardinals();
     setNumbers({"0", "", "   ", "-0", " 42 "});
     sheet.convertToOrdinals();
+    view.messages.clear();
     sheet.convertToCardinals();
 
     EXPECT_EQ(column(Column::Ordinal),
@@ -110,7 +113,13 @@ TEST_F(ExerciseSheetTest, ZeroAndBlankBoxesGiveEmptyAnswersWithoutAMessage) {
                                         kSampleOrdinals[5], kSampleOrdinals[6]}));
     EXPECT_EQ(sheet.text({4, Column::Cardinal}), "σαράντα δύο ");
     EXPECT_EQ(sheet.text({0, Column::Cardinal}), "");
-    EXPECT_TRUE(view.messages.empty());
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].text,
+              "2 γραμμές δεν μετατράπηκαν:\n\n"
+              "Γραμμή 1: το «0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα.\n"
+              "Γραμμή 4: το «-0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα.\n\n"
+              "Γράψτε σε αυτές τις γραμμές έναν ακέραιο αριθμό από 1 έως 29999 και πατήστε ξανά "
+              "το κουμπί μετατροπής.");
 }
 
 TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConvert) {
@@ -126,16 +135,15 @@ TEST_F(ExerciseSheetTest, RefusedRowsAreEmptiedAndReportedOnceWhileTheOthersConv
     ASSERT_EQ(view.messages.size(), 1U);
     const Message& message = view.messages.front();
     EXPECT_EQ(message.kind, Message::Kind::Warning);
-    EXPECT_THAT(message.text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
+    EXPECT_THAT(message.text, HasSubstr("4 γραμμές δεν μετατράπηκαν"));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 2: το «abc» δεν είναι αριθμός."));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 4: το «-5» είναι αρνητικός αριθμός."));
     EXPECT_THAT(message.text,
-                HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων (από 0 έως 29999)."));
+                HasSubstr("Γραμμή 5: το «40000» είναι εκτός ορίων (από 1 έως 29999)."));
     EXPECT_THAT(message.text, HasSubstr("Γραμμή 6: το «1,5» δεν είναι ακέραιος αριθμός."));
-    EXPECT_THAT(message.text, HasSubstr("από 0 έως 29999"));
     EXPECT_EQ(message.text.find("Γραμμή 1:"), std::string::npos);
-    EXPECT_THAT(message.text, HasSubstr("\n\nΈνας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n"
-                                        "Γραμμή 7: το «2.5» μετατράπηκε ως 2.\n"));
+    EXPECT_THAT(message.text, HasSubstr("\n\nΣε μία γραμμή ο αριθμός είχε δεκαδικά και "
+                                        "στρογγυλεύτηκε:\n\nΓραμμή 7: το «2.5» έγινε 2.\n"));
     EXPECT_TRUE(sheet.strRomanEnabled());
 }
 
@@ -152,9 +160,9 @@ TEST_F(ExerciseSheetTest, NumbersAbove29999AreRefused) {
         EXPECT_EQ(converted[refused], "") << "row " << refused + 1;
     }
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].text, HasSubstr("4 αριθμοί δεν μετατράπηκαν"));
+    EXPECT_THAT(view.messages[0].text, HasSubstr("4 γραμμές δεν μετατράπηκαν"));
     EXPECT_THAT(view.messages[0].text,
-                HasSubstr("Γραμμή 2: το «30000» είναι εκτός ορίων (από 0 έως 29999)."));
+                HasSubstr("Γραμμή 2: το «30000» είναι εκτός ορίων (από 1 έως 29999)."));
 }
 
 // A number with a fraction converts as the whole number it rounds to, and the conversion says
@@ -171,14 +179,12 @@ TEST(RoundedNumbersTest, AConversionSaysWhichNumbersItRounded) {
         std::string said; // the row's line, then the last one; empty: no message
     };
     const std::vector<Case> cases{
-        {"29.999 cut in the first box", 0, "29.99",
-         "Γραμμή 1: το «29.99» μετατράπηκε ως 30.\n\n" + cutHint},
-        {"15.000 cut in the first box", 0, "15.00",
-         "Γραμμή 1: το «15.00» μετατράπηκε ως 15.\n\n" + cutHint},
+        {"29.999 cut in the first box", 0, "29.99", "Γραμμή 1: το «29.99» έγινε 30.\n\n" + cutHint},
+        {"15.000 cut in the first box", 0, "15.00", "Γραμμή 1: το «15.00» έγινε 15.\n\n" + cutHint},
         {"a short fraction in the first box", 0, "1.5",
-         "Γραμμή 1: το «1.5» μετατράπηκε ως 2.\n\n" + nextStep},
+         "Γραμμή 1: το «1.5» έγινε 2.\n\n" + nextStep},
         {"a fraction of five characters in another box", 3, "46.50",
-         "Γραμμή 4: το «46.50» μετατράπηκε ως 46.\n\n" + nextStep},
+         "Γραμμή 4: το «46.50» έγινε 46.\n\n" + nextStep},
         {"a grouped number is whole", 3, "15.000", ""},
         {"a point without a fraction", 3, "7.", ""},
     };
@@ -195,7 +201,7 @@ TEST(RoundedNumbersTest, AConversionSaysWhichNumbersItRounded) {
         ASSERT_EQ(view.messages.size(), 1U);
         EXPECT_EQ(view.messages[0].kind, Message::Kind::Warning);
         EXPECT_EQ(view.messages[0].text,
-                  "Ένας αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n" + c.said);
+                  "Σε μία γραμμή ο αριθμός είχε δεκαδικά και στρογγυλεύτηκε:\n\n" + c.said);
     }
 }
 
@@ -206,7 +212,7 @@ TEST_F(ExerciseSheetTest, ARefusedFirstConversionStillEnablesStrRomanBeforeTheMe
     EXPECT_TRUE(sheet.strRomanEnabled());
     EXPECT_EQ(view.calls.back(), "strRoman enabled");
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages.front().text, HasSubstr("Ένας αριθμός δεν μετατράπηκε"));
+    EXPECT_THAT(view.messages.front().text, HasSubstr("Μία γραμμή δεν μετατράπηκε"));
     EXPECT_THAT(view.messages.front().text, HasSubstr("Γραμμή 1: το «-1» είναι αρνητικός"));
 }
 

@@ -40,7 +40,8 @@ std::string readySentence(const std::string& file) {
     return "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " + file +
            " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . ";
 }
-const std::string kReadyInDownloads = readySentence("numbers που κατέβηκε τελευταίο στις «Λήψεις»");
+const std::string kReadyInDownloads =
+    readySentence("«numbers» που κατεβάσατε τελευταίο στις «Λήψεις»");
 
 // A download's bytes, kept as a browser would save them.
 class KeptDownload final : public DownloadDestination {
@@ -94,6 +95,18 @@ TEST_F(WorksheetCommandTest, TheConvertedSampleIsWrittenIntoTheProgramFolderAndA
     EXPECT_THAT(message.text, StartsWith(readySentence(utf8(programFolder / "numbers.txt"))));
 }
 
+// A program run from inside a zip is in a folder Windows empties: the worksheet goes to the
+// documents, and the message says why before it says where.
+TEST_F(WorksheetCommandTest, AProgramRunFromTheTemporaryFolderWritesIntoTheDocuments) {
+    FolderDestination folders({{programFolder, WorksheetFolder::Kind::Temporary},
+                               {documentsFolder, WorksheetFolder::Kind::Documents}});
+    sheet.writeWorksheet(folders);
+    EXPECT_TRUE(std::filesystem::is_empty(programFolder));
+    EXPECT_TRUE(std::filesystem::exists(documentsFolder / "numbers.txt"));
+    EXPECT_THAT(onlyMessage().text, StartsWith("Προσοχή: το φύλλο εργασίας γράφτηκε στον φάκελο "
+                                               "«Έγγραφα».\nΤο πρόγραμμα άνοιξε μέσα από το zip"));
+}
+
 // A web page hands the worksheet to the browser instead of writing it into a folder.
 TEST_F(WorksheetCommandTest, ADownloadHasTheWorksheetsBytesAndSaysWhereTheBrowserPutsThem) {
     sheet.convertToOrdinals();
@@ -133,6 +146,8 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
     const std::string sampleRows = "Γραμμές 1 (1001), 2 (156), 3 (67), 4 (466), 5 (78), 6 (23), "
                                    "7 (765): ";
     const std::string again = ", και μετά πατήστε ξανά «Φύλλο εργασίας».";
+    const std::string checkMarkReplaced =
+        "«✓» γράφτηκε ως «?», γιατί η ελληνική κωδικοποίηση του αρχείου δεν το έχει.";
     const std::string convertAgain = "Πατήστε τα δύο κουμπιά μετατροπής" + again;
     const std::vector<Case> cases{
         {"converted", convertBoth, {}, {}},
@@ -181,16 +196,59 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
              convertBoth(s);
          },
          {"Γραμμή 3: το «-5» είναι αρνητικός αριθμός.",
-          "Γραμμή 4: το «30000» είναι εκτός ορίων (από 0 έως 29999).",
+          "Γραμμή 4: το «30000» είναι εκτός ορίων (από 1 έως 29999).",
           "Γραμμή 5: το «α» δεν είναι αριθμός.", "Γραμμή 6: το «1,5» δεν είναι ακέραιος αριθμός."},
          "Διορθώστε τους αριθμούς και πατήστε τα δύο κουμπιά μετατροπής" + again},
-        {"a zero",
+        {"a zero, the one row named",
          [](ExerciseSheet& s) {
              s.setText({6, Column::Number}, "0");
              convertBoth(s);
          },
-         {"Γραμμή 7 (0): το 0 δεν έχει αριθμητικό σε αυτό το πρόγραμμα."},
-         "Διορθώστε τους αριθμούς και πατήστε τα δύο κουμπιά μετατροπής" + again},
+         {"Γραμμή 7: το «0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα."},
+         "Διορθώστε τον αριθμό και πατήστε τα δύο κουμπιά μετατροπής" + again},
+        {"converted, then changed to numbers the conversion refuses",
+         [](ExerciseSheet& s) {
+             convertBoth(s);
+             s.setText({0, Column::Number}, "30000");
+             s.setText({1, Column::Number}, "-5");
+             s.setText({2, Column::Number}, "4,5");
+             s.setText({3, Column::Number}, "466 ✓");
+             s.setText({6, Column::Number}, "0");
+         },
+         {"Γραμμή 1: το «30000» είναι εκτός ορίων (από 1 έως 29999).",
+          "Γραμμή 2: το «-5» είναι αρνητικός αριθμός.",
+          "Γραμμή 3: το «4,5» δεν είναι ακέραιος αριθμός.",
+          "Γραμμή 4: το «466 ✓» δεν είναι αριθμός. Το " + checkMarkReplaced,
+          "Γραμμή 7: το «0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα."},
+         "Διορθώστε τους αριθμούς, αλλάξτε ό,τι γράφτηκε ως «?» και πατήστε τα δύο κουμπιά "
+         "μετατροπής" +
+             again},
+        {"a different problem in each row, top to bottom",
+         [](ExerciseSheet& s) {
+             convertBoth(s);
+             s.setText({0, Column::Cardinal}, "");
+             s.setText({1, Column::Number}, "abc");
+             s.setText({2, Column::Ordinal}, "");
+             s.setText({3, Column::Cardinal}, "");
+             s.setText({4, Column::Number}, "8");
+             s.setText({5, Column::Cardinal}, "είκοσι τρία ✓");
+         },
+         {"Γραμμή 1 (1001): λείπει το απόλυτο αριθμητικό.", "Γραμμή 2: το «abc» δεν είναι αριθμός.",
+          "Γραμμή 3 (67): λείπει το τακτικό αριθμητικό.",
+          "Γραμμή 4 (466): λείπει το απόλυτο αριθμητικό.",
+          "Γραμμή 5 (8): οι λύσεις είναι για το 78, που άλλαξε μετά τη μετατροπή.",
+          "Γραμμή 6 (23): το " + checkMarkReplaced},
+         "Διορθώστε τον αριθμό, αλλάξτε ό,τι γράφτηκε ως «?» και πατήστε τα δύο κουμπιά "
+         "μετατροπής" +
+             again},
+        {"converted, then the number and one answer emptied",
+         [](ExerciseSheet& s) {
+             convertBoth(s);
+             s.setText({6, Column::Number}, "");
+             s.setText({6, Column::Ordinal}, "");
+         },
+         {"Γραμμή 7: το απόλυτο αριθμητικό είναι για το 765, που άλλαξε μετά τη μετατροπή."},
+         "Πατήστε το κουμπί μετατροπής σε απόλυτα αριθμητικά" + again},
         {"answers typed by hand are hers",
          [](ExerciseSheet& s) {
              convertBoth(s);
@@ -237,11 +295,18 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
              s.setText({2, Column::Cardinal}, "日 ü \t");
              s.setText({3, Column::Cardinal}, "ΐ ώ ®");
          },
-         {"Γραμμή 2 (156): το «é» γράφτηκε ως «?», γιατί δεν υπάρχει στα ελληνικά των "
-          "Windows.",
-          "Γραμμή 3 (日): τα «日», «ü» γράφτηκαν ως «?», γιατί δεν υπάρχουν στα ελληνικά των "
-          "Windows."},
-         "Γράψτε αλλιώς ό,τι έγινε «?»" + again},
+         {"Γραμμή 2 (156): το «é» γράφτηκε ως «?», γιατί η ελληνική κωδικοποίηση του αρχείου "
+          "δεν το έχει.",
+          "Γραμμή 3 (日): τα «日», «ü» γράφτηκαν ως «?», γιατί η ελληνική κωδικοποίηση του "
+          "αρχείου δεν τα έχει."},
+         "Αλλάξτε ό,τι γράφτηκε ως «?»" + again},
+        {"an invisible character alone",
+         [](ExerciseSheet& s) {
+             convertBoth(s);
+             s.setText({4, Column::Cardinal}, "εβδομήντα\tοκτώ");
+         },
+         {"Γραμμή 5 (78): ένας αόρατος χαρακτήρας, όπως το Tab, γράφτηκε ως «?»."},
+         "Αλλάξτε ό,τι γράφτηκε ως «?»" + again},
     };
     // The same warning wherever the worksheet goes: a download, or a folder on a desktop.
     TemporaryFolder folder;
@@ -288,9 +353,7 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
             EXPECT_EQ(step, c.step);
             EXPECT_EQ(message.kind,
                       c.listed.empty() ? Message::Kind::Plain : Message::Kind::Warning);
-            const std::string warning =
-                c.listed.empty() ? ""
-                                 : "Προσοχή: το φύλλο εργασίας έχει λάθη σε αυτές τις γραμμές:\n";
+            const std::string warning = c.listed.empty() ? "" : "Προσοχή: στο φύλλο εργασίας θέλ";
             EXPECT_THAT(message.text, StartsWith(warning));
             EXPECT_THAT(message.text, HasSubstr(d.ready)) << "what happened, then where it is";
         }
@@ -415,12 +478,14 @@ TEST(RunningProgramFolderTest, AFolderNamedInAnotherCodePageIsFound) {
 }
 #endif
 
-// Every reason the system can give is put in Greek; the system's own words only where not.
+// Every reason the system can give is put in Greek; one we have no words for is said in Greek
+// too, with the system's own words after it.
 TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
     const std::filesystem::path program = std::filesystem::path("/media") / "usb";
     const auto line = [&program](std::error_code error, const std::string& greek) {
-        return "Δεν γράφτηκε το «" + utf8(program / "numbers.txt") +
-               "»: " + (greek.empty() ? error.message() : greek) + ".";
+        return "Δεν γράφτηκε το «" + utf8(program / "numbers.txt") + "»: " +
+               (greek.empty() ? "το σύστημα δεν το επέτρεψε (" + error.message() + ")" : greek) +
+               ".";
     };
     struct Case {
         std::error_code error;
@@ -445,7 +510,7 @@ TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
     };
 #ifdef _WIN32
     const std::string heldOpen = "δεν επιτρέπεται η εγγραφή, ή το αρχείο είναι ανοιχτό σε άλλο "
-                                 "πρόγραμμα· αν είναι, κλείστε το και δοκιμάστε ξανά";
+                                 "πρόγραμμα (όπως το Word)";
     for (const DWORD code : {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}) {
         cases.push_back({{static_cast<int>(code), std::system_category()}, heldOpen});
     }
@@ -458,9 +523,11 @@ TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
             {{program, WorksheetFolder::Kind::Program}, c.error}};
         const Message message = worksheetNotSaved(failed);
         EXPECT_EQ(message.kind, Message::Kind::Warning);
-        EXPECT_EQ(message.text, "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + line(c.error, c.greek) +
-                                    "\n\nΔιορθώστε ό,τι λέει παραπάνω και πατήστε ξανά «Φύλλο "
-                                    "εργασίας».");
+        EXPECT_EQ(message.text,
+                  "Το φύλλο εργασίας δεν γράφτηκε.\n\n" + line(c.error, c.greek) +
+                      "\n\nΑρκεί ένας φάκελος να το δεχτεί: κλείστε το αρχείο αν είναι ανοιχτό σε "
+                      "άλλο πρόγραμμα, ή αντιγράψτε το πρόγραμμα στην Επιφάνεια εργασίας και "
+                      "ανοίξτε το από εκεί, και πατήστε ξανά «Φύλλο εργασίας».");
     }
 
     const std::vector<FolderNotUsed> notFound{{{{}, WorksheetFolder::Kind::Program}, {}},
