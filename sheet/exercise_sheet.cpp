@@ -7,6 +7,7 @@
 #include "sheet/precomposed.h"
 #include "worksheet/worksheet_writer.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -250,7 +251,20 @@ std::string ExerciseSheet::keptState() const {
     return kept;
 }
 
-bool ExerciseSheet::restoreKeptState(std::string_view kept) {
+namespace {
+
+// What keptState wrote, read back: each answer box's number, strRoman's and the look's flags.
+struct KeptState {
+    std::array<std::array<std::optional<std::int16_t>, 2>, kRowCount> answeredFor{};
+    bool strRomanEnabled = false;
+    bool hovered = false;
+};
+
+std::optional<KeptState> readKeptState(std::string_view kept) {
+    KeptState state;
+    if (kept.empty()) {
+        return state; // a sheet as it opens
+    }
     std::vector<std::string_view> fields;
     for (std::size_t comma; (comma = kept.find(',')) != std::string_view::npos;
          kept.remove_prefix(comma + 1)) {
@@ -260,9 +274,8 @@ bool ExerciseSheet::restoreKeptState(std::string_view kept) {
     const auto flag = [](std::string_view field) { return field == "0" || field == "1"; };
     constexpr std::size_t kAnswers = 2 * kRowCount;
     if (fields.size() != kAnswers + 2 || !flag(fields[kAnswers]) || !flag(fields[kAnswers + 1])) {
-        return false;
+        return std::nullopt;
     }
-    decltype(m_answeredFor) answeredFor{};
     for (std::size_t i = 0; i < kAnswers; ++i) {
         if (fields[i] == "-") {
             continue;
@@ -270,16 +283,54 @@ bool ExerciseSheet::restoreKeptState(std::string_view kept) {
         const NumberReading number = readNumber(fields[i]);
         if (number.kind != NumberKind::Number || number.rounded ||
             std::to_string(number.value) != fields[i]) {
-            return false;
+            return std::nullopt;
         }
-        answeredFor.at(i / 2).at(i % 2) = number.value;
+        state.answeredFor.at(i / 2).at(i % 2) = number.value;
     }
-    m_answeredFor = answeredFor;
-    if (fields[kAnswers] == "1" && !m_strRomanEnabled) {
+    state.strRomanEnabled = fields[kAnswers] == "1";
+    state.hovered = fields[kAnswers + 1] == "1";
+    return state;
+}
+
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+bool ExerciseSheet::restoreKeptForm(std::span<const std::string, kBoxCount> texts,
+                                    std::string_view state) {
+    const std::optional<KeptState> kept = readKeptState(state);
+    if (!kept || characterCount(texts[keptPlace({0, Column::Number})]) > kFirstNumberLength) {
+        return false;
+    }
+    // An answer kept as a conversion's is the one the conversion writes, for a number it takes.
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        for (const auto& [answer, compose] :
+             {std::pair{Column::Ordinal, &numerals::OrdinalComposer::compose},
+              std::pair{Column::Cardinal, &numerals::CardinalComposer::compose}}) {
+            const std::optional<std::int16_t> number =
+                kept->answeredFor.at(r).at(answer == Column::Ordinal ? 0 : 1);
+            const std::string& text = texts[keptPlace({r, answer})];
+            if (number && (*number < 1 || *number > kLargestNumber || compose(*number) != text)) {
+                return false;
+            }
+        }
+    }
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        for (const Column column : kColumns) {
+            box({r, column}) = precomposed(texts[keptPlace({r, column})]);
+            m_view.showText({r, column}, text({r, column}));
+        }
+    }
+    m_answeredFor = kept->answeredFor;
+    if (kept->strRomanEnabled && !m_strRomanEnabled) {
         m_strRomanEnabled = true;
         m_view.showStrRomanEnabled(true);
     }
-    if (fields[kAnswers + 1] == "1") {
+    if (kept->hovered) {
         mouseMovedOverSurface();
     }
     return true;

@@ -49,6 +49,12 @@ inline constexpr std::array<std::string_view, kRowCount> kSampleNumbers{"1001", 
 inline constexpr ButtonLook kCommand1StartLook{{255, 255, 0}, 8.25};
 inline constexpr ButtonLook kCommand1HoverLook{{255, 0, 0}, 10.0};
 
+// The place of a box's text among a kept form's texts: the number boxes of rows 0 to 6, then the
+// ordinal, then the cardinal ones.
+constexpr std::size_t keptPlace(BoxId box) {
+    return static_cast<std::size_t>(box.column) * kRowCount + box.row;
+}
+
 class ExerciseSheet {
 public:
     explicit ExerciseSheet(SheetView& view);
@@ -92,9 +98,14 @@ public:
     // and gives back when it is loaded again: the number each answer was converted from,
     // whether strRoman is enabled, and the ordinal button's look.
     std::string keptState() const;
-    // Takes a kept state back once the boxes hold their kept texts again, and shows it. A text
-    // that is not one keptState wrote changes nothing, and gives false.
-    bool restoreKeptState(std::string_view kept);
+    // Takes a kept form back whole, or not at all: the 21 boxes' texts (each at its keptPlace)
+    // and the keptState of the sheet
+    // that held them, or an empty state for a sheet never converted nor hovered. A form this
+    // sheet could not have held (a state keptState did not write, more characters in intnumber
+    // than it takes, an answer that is not the one its conversion writes for its number, or
+    // for a number the conversion refuses) changes nothing, and gives false. Otherwise every
+    // box, strRoman and the ordinal button are shown as taken back.
+    bool restoreKeptForm(std::span<const std::string, kBoxCount> texts, std::string_view state);
 
     // The rows whose line in the answer key would mislead: a number without an answer, or with
     // the answers a conversion made for another number. Answers the teacher wrote herself are

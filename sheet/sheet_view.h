@@ -19,6 +19,7 @@ enum class Column { Number, Ordinal, Cardinal };
 
 // The columns from left to right.
 inline constexpr std::array<Column, 3> kColumns{Column::Number, Column::Ordinal, Column::Cardinal};
+inline constexpr std::size_t kBoxCount = kRowCount * kColumns.size();
 
 struct BoxId {
     std::size_t row;

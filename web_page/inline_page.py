@@ -4,17 +4,41 @@ that the browser shows the form without asking for another file first, and lets 
 style sheet and script through the page's Content-Security-Policy, by their SHA-256 hashes; no
 other inline style or script runs. The picture is written as a data: address, which the policy
 then allows for pictures only. The script is told the address of its module, with the module's
-version in it. The page starts with UTF-8's byte order mark, which a browser heeds before
+version in it.
+
+The page is written in ASCII alone, each other character as a reference to its code (&#x3b1;
+in the markup, \u03b1 in the script, \0003b1 in the style sheet): its bytes then read the same
 whatever character set a school's server names for it (a server set up for Greek pages in a
 Greek code page would otherwise garble every word, and the inlined script would no longer match
-its hash).
+its hash), and a server that names no type at all still has the page taken as HTML, which a
+byte order mark before "<!DOCTYPE" would prevent.
 
     inline_page.py PAGE STYLE_SHEET SCRIPT PICTURE MODULE OUT_PAGE
 """
 import base64
 import hashlib
 import pathlib
+import re
 import sys
+
+NOT_ASCII = re.compile(r"[^\x00-\x7f]")
+
+
+def markup_in_ascii(text):
+    return NOT_ASCII.sub(lambda found: f"&#x{ord(found.group()):x};", text)
+
+
+def script_in_ascii(text):
+    """Each character as \\uXXXX, one or two UTF-16 units, which strings and regular expressions
+    read alike."""
+    def units(found):
+        encoded = found.group().encode("utf-16-be")
+        return "".join(f"\\u{encoded[i:i + 2].hex()}" for i in range(0, len(encoded), 2))
+    return NOT_ASCII.sub(units, text)
+
+
+def style_in_ascii(text):
+    return NOT_ASCII.sub(lambda found: f"\\{ord(found.group()):06x}", text)
 
 
 def sha256(text):
@@ -36,9 +60,9 @@ def replaced(text, old, new):
 
 
 def main(page_path, style_path, script_path, picture_path, module_path, out_path):
-    page = pathlib.Path(page_path).read_text(encoding="utf-8")
-    style = "\n" + pathlib.Path(style_path).read_text(encoding="utf-8")
-    script = "\n" + pathlib.Path(script_path).read_text(encoding="utf-8")
+    page = markup_in_ascii(pathlib.Path(page_path).read_text(encoding="utf-8"))
+    style = style_in_ascii("\n" + pathlib.Path(style_path).read_text(encoding="utf-8"))
+    script = script_in_ascii("\n" + pathlib.Path(script_path).read_text(encoding="utf-8"))
     if "</style" in style or "</script" in script:
         raise SystemExit("inline_page.py: an inlined text would end its element early")
     page = replaced(page, '<link rel="stylesheet" href="page.css">', f"<style>{style}</style>")
@@ -50,7 +74,7 @@ def main(page_path, style_path, script_path, picture_path, module_path, out_path
     data = "data:image/png;base64," + base64.b64encode(picture.read_bytes()).decode()
     page = replaced(page, f'<img src="{picture.name}"', f'<img src="{data}"')
     page = replaced(page, "img-src 'self'", "img-src 'self' data:")
-    pathlib.Path(out_path).write_text(page, encoding="utf-8-sig")
+    pathlib.Path(out_path).write_text(page, encoding="ascii")
 
 
 if __name__ == "__main__":

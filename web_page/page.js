@@ -97,7 +97,10 @@
         dialog.setAttribute('role', warning ? 'alertdialog' : 'dialog');
         focusBeforeMessage = focusBeforeMessage || document.activeElement;
         dialog.showModal();
-        byId('message-ok').focus();
+        // A long message opens at its top, where what happened is said (its text scrolls, OK
+        // stays in sight: see page.css), with OK in reach of Enter.
+        byId('message-ok').focus({ preventScroll: true });
+        dialog.querySelector('.message-body').scrollTop = 0;
     }
     document.addEventListener('close', (event) => {
         if (event.target.id !== 'message') {
@@ -129,6 +132,7 @@
             return;
         }
         editedEarly.add(box);
+        keep();
         withSheet(() => {
             box.value = filtered(box) ? accepted(text) : text;
             sheet.edit(rowOf(box), box.value);
@@ -167,6 +171,7 @@
             edited(box);
             return;
         }
+        keep();
         withSheet(() => {
             const before = beforeComposing;
             const after = box.value;
@@ -200,12 +205,16 @@
     });
     // Ctrl+P (⌘P), whatever the keyboard's language, pressed while the page's worksheet is
     // behind the boxes, prints once the sheet has started and caught up with them.
+    // If the sheet never starts, Ctrl+P says so again.
     let printWaiting = false;
     document.addEventListener('keydown', (event) => {
         if (!sheet && document.documentElement.dataset.worksheet === 'behind' &&
             (event.ctrlKey || event.metaKey) && !event.shiftKey && !event.altKey &&
             event.code === 'KeyP') {
             event.preventDefault();
+            if (notStartedText && messages.length === 0) {
+                view.showMessage(true, notStartedText);
+            }
             if (!printWaiting) {
                 printWaiting = true;
                 waiting.push(() => {
@@ -227,8 +236,15 @@
         manifest.rel = 'manifest';
         manifest.href = 'manifest.webmanifest';
         document.head.append(manifest);
+        // A server that sends the worker as another type of file would have it refused, with an
+        // error in the console: the page then works online only, and says nothing. A worker
+        // kept from an earlier visit came as it should, and is only checked for an update.
         if (window.isSecureContext && 'serviceWorker' in navigator) {
-            navigator.serviceWorker.register('service-worker.js');
+            const register = () => navigator.serviceWorker.register('service-worker.js');
+            navigator.serviceWorker.getRegistration().then((kept) => kept ? register() :
+                fetch('service-worker.js', { method: 'HEAD' }).then((answer) =>
+                    answer.ok && /javascript/i.test(answer.headers.get('Content-Type')) ?
+                        register() : null)).catch(() => {});
         }
     }
 
@@ -236,14 +252,20 @@
     // page when it likes (a tab put to sleep, pull-to-refresh, the back button), and the
     // teacher's numbers and answers come back with it. It keeps the boxes' texts and the
     // sheet's own state (see ExerciseSheet::keptState), in the tab's session storage: a new
-    // tab starts from the sample, and nothing leaves the device. A browser that refuses the
-    // storage (a private mode, a full quota) keeps nothing, and the page works as it would.
+    // tab starts from the sample, and nothing leaves the device. What she types before the sheet
+    // has started is kept too, with the state kept before. A browser that refuses the storage
+    // (a private mode, a full quota) keeps nothing, and the page works as it would.
     const keptKey = 'arithmitika-form';
     const boxes = () => document.querySelectorAll('.form > input');
     function keep() {
+        if (document.readyState === 'loading') { // not every box is there yet
+            document.addEventListener('DOMContentLoaded', keep, { once: true });
+            return;
+        }
         try {
             sessionStorage.setItem(keptKey, JSON.stringify({
-                boxes: [...boxes()].map((box) => box.value), sheet: sheet.kept() }));
+                boxes: [...boxes()].map((box) => box.value),
+                sheet: sheet ? sheet.kept() : keptAtLoad ? keptAtLoad.sheet : '' }));
         } catch (refused) {
             // nothing kept
         }
@@ -251,24 +273,41 @@
     function keptForm() {
         try {
             const kept = JSON.parse(sessionStorage.getItem(keptKey));
-            return kept && Array.isArray(kept.boxes) && typeof kept.sheet === 'string' ? kept : null;
+            return kept && Array.isArray(kept.boxes) &&
+                kept.boxes.every((text) => typeof text === 'string') &&
+                typeof kept.sheet === 'string' ? kept : null;
         } catch (refused) {
             return null;
         }
     }
     // The kept texts go into the boxes as the page's parser makes them, before the form is first
-    // drawn, so that the sample numbers never show in their place.
-    const keptAtLoad = keptForm();
+    // drawn, so that the sample numbers never show in their place. A kept form is taken whole
+    // or not at all: one with a text longer than its box takes, or that the sheet refuses once
+    // it has started, leaves the sample.
+    let keptAtLoad = keptForm();
+    const filled = new Set();
+    function refuseKept() {
+        keptAtLoad = null;
+        filled.forEach((box) => {
+            if (!editedEarly.has(box)) {
+                box.value = box.defaultValue;
+            }
+        });
+    }
     if (keptAtLoad) {
-        const filled = new Set();
         const fill = () => boxes().forEach((box, row) => {
-            const text = keptAtLoad.boxes[row];
-            if (!filled.has(box) && !editedEarly.has(box) && typeof text === 'string') {
-                filled.add(box);
-                if (text !== box.value) {
-                    box.value = text;
-                    worksheetBehind(true);
-                }
+            const text = keptAtLoad ? keptAtLoad.boxes[row] : undefined;
+            if (text === undefined || filled.has(box) || editedEarly.has(box)) {
+                return;
+            }
+            if (box.maxLength >= 0 && text.length > box.maxLength) {
+                refuseKept();
+                return;
+            }
+            filled.add(box);
+            if (text !== box.value) {
+                box.value = text;
+                worksheetBehind(true);
             }
         });
         const parsing = new MutationObserver(fill);
@@ -276,13 +315,47 @@
         document.addEventListener('DOMContentLoaded', () => {
             parsing.disconnect();
             fill();
+            if (keptAtLoad && keptAtLoad.boxes.length !== boxes().length) {
+                refuseKept();
+            }
         });
+    }
+
+    // If the sheet's module has not started a while after the form is shown, or has failed to,
+    // the page says so, with what to do; what she does meanwhile still waits its turn, and is
+    // done should the module come after all.
+    const patience = 10000; // milliseconds
+    let notStartedText = null;
+    let pendingNote = null;
+    function notStarted() {
+        if (sheet || notStartedText) {
+            return;
+        }
+        notStartedText = byId('not-started').content.textContent;
+        const note = byId('worksheet-pending');
+        pendingNote = note.textContent;
+        note.textContent = notStartedText; // what a print from the browser's menu shows
+        view.showMessage(true, notStartedText);
+    }
+    function startedLate() {
+        if (!notStartedText) {
+            return;
+        }
+        byId('worksheet-pending').textContent = pendingNote;
+        if (messages.length > 0 && messages[0].text === notStartedText) {
+            byId('message').close();
+        }
+        notStartedText = null;
     }
 
     // The sheet starts with the texts the markup shows. A box filled in before it started (by
     // the kept form, or by the browser restoring a form) is handed to it first, then the kept
     // state, then what the user did meanwhile, in order.
     function start() {
+        if (typeof Arithmitika !== 'function') { // the file came, but did not run
+            notStarted();
+            return;
+        }
         Arithmitika({ view }).then((module) => {
             const keeping = (action) => (...values) => {
                 const result = action(...values);
@@ -295,25 +368,31 @@
                 hover: keeping(module.cwrap('pageHover', null, [])),
                 accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
                 kept: module.cwrap('pageKeptState', 'string', []),
-                restore: module.cwrap('pageRestoreKeptState', 'boolean', ['string']),
+                keepText: module.cwrap('pageKeepText', null, ['number', 'string']),
+                restore: module.cwrap('pageRestoreKeptForm', 'boolean', ['string']),
             };
-            for (const box of boxes()) {
-                if (box.value !== box.defaultValue && !editedEarly.has(box)) {
-                    if (filtered(box)) {
-                        box.value = accepted(box.value);
-                    }
-                    sheet.edit(rowOf(box), box.value);
-                }
-            }
+            startedLate();
             if (keptAtLoad) {
-                sheet.restore(keptAtLoad.sheet);
+                boxes().forEach((box, row) => sheet.keepText(rowOf(box), keptAtLoad.boxes[row]));
+                if (!sheet.restore(keptAtLoad.sheet)) {
+                    refuseKept();
+                }
+            } else {
+                for (const box of boxes()) {
+                    if (box.value !== box.defaultValue && !editedEarly.has(box)) {
+                        if (filtered(box)) {
+                            box.value = accepted(box.value);
+                        }
+                        sheet.edit(rowOf(box), box.value);
+                    }
+                }
             }
             waiting.splice(0).forEach((action) => action());
             worksheetBehind(false);
             keep();
             document.body.dataset.ready = 'true';
             offerInstalling(); // once the sheet has started, so that keeping files never delays it
-        });
+        }, notStarted);
     }
 
     // Once the form is shown: the module is fetched, so that nothing competes with the form's
@@ -324,6 +403,8 @@
     function formShown() {
         const module = document.createElement('script');
         module.src = moduleAddress;
+        module.addEventListener('error', notStarted);
+        setTimeout(notStarted, patience);
         module.addEventListener('load', () => {
             if (document.readyState === 'loading') {
                 document.addEventListener('DOMContentLoaded', start);

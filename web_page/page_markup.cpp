@@ -6,7 +6,8 @@
 // The page template's @CAPTION@ becomes the window's caption and its @FORM@ the form's markup:
 // every control of the design, in its focus order, with its designer name as its id, its
 // caption, accessible name and tool tip, and the sheet's starting state (the sample numbers,
-// strRoman disabled); its @WORKSHEET@ the worksheet of that state as the page prints it. The
+// strRoman disabled); its @WORKSHEET@ the worksheet of that state as the page prints it; its
+// @NOT_STARTED@ the message its script shows if the sheet's module never starts. The
 // style sheet's rules for any control are followed by the design's places, sizes, colours and
 // fonts, one rule a control, and the printed worksheet's face, size and margins. PICTURE is the
 // erase button's picture.
@@ -14,6 +15,7 @@
 #include "form/design.h"
 #include "form/scaling.h"
 #include "sheet/exercise_sheet.h"
+#include "sheet/messages.h"
 #include "web_page/css.h"
 #include "worksheet/printed_worksheet.h"
 
@@ -87,8 +89,7 @@ std::string pt(double points) {
 // The form's faces that a browser can draw. The designer's is a bitmap face, which browsers do
 // not draw; where it is installed, on Windows, Microsoft Sans Serif is too, and is the next
 // face. Naming it would only cost the first paint a vain font lookup for each weight.
-constexpr std::span<const std::string_view> kPageFontFaces =
-    std::span(form::kFontFaces).subspan(1);
+constexpr std::span<const std::string_view> kPageFontFaces = std::span(form::kFontFaces).subspan(1);
 static_assert(form::kFontFaces.front() == form::kFontFace);
 
 // A CSS font-family list: the faces in order, then any face of the generic family.
@@ -140,8 +141,7 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
         break;
     }
     const std::string face = control.kind == ControlKind::PictureButton
-                                 ? "<img" + attribute("src", picture) +
-                                       " alt=\"\"" +
+                                 ? "<img" + attribute("src", picture) + " alt=\"\"" +
                                        attribute("width", std::to_string(form::kPictureSize)) +
                                        attribute("height", std::to_string(form::kPictureSize)) + ">"
                                  : lines(control.caption);
@@ -343,6 +343,7 @@ int main(int argc, char** argv) {
         page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
         page = replaced(page, "@FORM@", formMarkup(start, argv[3]));
         page = replaced(page, "@WORKSHEET@", worksheetMarkup(printed));
+        page = replaced(page, "@NOT_STARTED@", escaped(sheet::pageNotStarted().text));
         write(argv[4], page);
         write(argv[5], replaced(read(argv[2]), "@SMALL_SCREEN@", smallScreen()) + designRules() +
                            smallScreenRules() + printRules(printed));

@@ -16,6 +16,7 @@
 #include "worksheet/utf8.h"
 #include "worksheet/worksheet_writer.h"
 
+#include <array>
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 #include <string>
@@ -92,6 +93,9 @@ void showPrint() {
     viewShowPrint(printed.fontPoints, printed.linePoints, printPages(printed).c_str());
 }
 
+// The texts of a kept form, as the page hands them over one by one.
+std::array<std::string, sheet::kBoxCount> keptTexts;
+
 // The design's row of a control the page names, if there is one.
 const form::ControlDesign* design(std::size_t row) {
     return row < form::kControls.size() ? &form::kControls[row] : nullptr;
@@ -134,9 +138,18 @@ EMSCRIPTEN_KEEPALIVE const char* pageKeptState() {
     return kept.c_str();
 }
 
-// A kept state given back, once the boxes hold their kept texts again; the print follows.
-EMSCRIPTEN_KEEPALIVE bool pageRestoreKeptState(const char* kept) {
-    const bool restored = web_page::exerciseSheet.restoreKeptState(kept);
+// A kept form given back, in two steps, as a page hands over no list of texts: each box's kept
+// text, then the kept state, which takes them all back with it, or none; the print follows
+// once.
+EMSCRIPTEN_KEEPALIVE void pageKeepText(std::size_t row, const char* text) {
+    if (const form::ControlDesign* control = web_page::design(row); control && control->box) {
+        web_page::keptTexts.at(sheet::keptPlace(*control->box)) = text;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE bool pageRestoreKeptForm(const char* state) {
+    const bool restored = web_page::exerciseSheet.restoreKeptForm(web_page::keptTexts, state);
+    web_page::keptTexts = {};
     web_page::showPrint();
     return restored;
 }

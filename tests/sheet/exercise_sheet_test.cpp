@@ -1,7 +1,10 @@
+#include "numerals/cardinal_composer.h"
+#include "numerals/ordinal_composer.h"
 #include "recording_view.h"
 #include "sheet/exercise_sheet.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -287,9 +290,19 @@ TEST(KeyFilter, PassesDigitsSignsAndControlsAndDiscardsEverythingAboveNine) {
 namespace sheet {
 namespace {
 
-// A page reloaded in its tab gets its sheet back: the boxes' texts set again, then the kept
-// state; the worksheet's warnings, strRoman and the ordinal button are as they were.
-TEST(KeptStateTest, ASheetGivenItsTextsAndKeptStateBackIsTheSameSheet) {
+// The 21 boxes' texts as a page keeps them: the number boxes, then the ordinal, then the
+// cardinal ones.
+std::array<std::string, kBoxCount> keptTexts(const ExerciseSheet& sheet) {
+    std::array<std::string, kBoxCount> texts;
+    for (std::size_t place = 0; place < kBoxCount; ++place) {
+        texts[place] = sheet.text({place % kRowCount, kColumns[place / kRowCount]});
+    }
+    return texts;
+}
+
+// A page reloaded in its tab gets its sheet back: the boxes, the worksheet's warnings, strRoman
+// and the ordinal button are as they were.
+TEST(KeptFormTest, ASheetGivenItsKeptFormBackIsTheSameSheet) {
     using Steps = void (*)(ExerciseSheet&);
     const std::vector<std::pair<const char*, Steps>> cases{
         {"as opened", [](ExerciseSheet&) {}},
@@ -315,12 +328,8 @@ TEST(KeptStateTest, ASheetGivenItsTextsAndKeptStateBackIsTheSameSheet) {
         steps(before);
         RecordingView reloadedView;
         ExerciseSheet reloaded(reloadedView);
-        for (std::size_t r = 0; r < kRowCount; ++r) {
-            for (const Column column : kColumns) {
-                reloaded.setText({r, column}, before.text({r, column}));
-            }
-        }
-        ASSERT_TRUE(reloaded.restoreKeptState(before.keptState()));
+        ASSERT_TRUE(reloaded.restoreKeptForm(keptTexts(before), before.keptState()));
+        EXPECT_EQ(keptTexts(reloaded), keptTexts(before));
         EXPECT_EQ(reloaded.keptState(), before.keptState());
         const auto rows = [](const ExerciseSheet& sheet) {
             std::vector<std::string> named;
@@ -330,21 +339,63 @@ TEST(KeptStateTest, ASheetGivenItsTextsAndKeptStateBackIsTheSameSheet) {
             return named;
         };
         EXPECT_EQ(rows(reloaded), rows(before));
-        EXPECT_EQ(reloaded.strRomanEnabled(), before.strRomanEnabled());
-        EXPECT_EQ(reloaded.command1Look(), before.command1Look());
+        EXPECT_EQ(reloadedView.calls.size(), kBoxCount + (before.strRomanEnabled() ? 1 : 0))
+            << "every box is shown, and strRoman";
         EXPECT_EQ(reloadedView.looks.size(), before.command1Look() == kCommand1HoverLook ? 1U : 0U)
             << "the look is shown";
     }
-    // What another program or version kept is no state of this sheet's.
-    RecordingView view;
-    ExerciseSheet sheet(view);
-    for (const char* foreign :
-         {"", "1,0", "x,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1", "1.5,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1",
-          "-,-,-,-,-,-,-,-,-,-,-,-,-,-,2,0"}) {
-        EXPECT_FALSE(sheet.restoreKeptState(foreign)) << foreign;
+}
+
+// A kept form that this sheet could not have held (another program's or version's, or one
+// tampered with) is refused whole: the sheet stays as it opened.
+TEST(KeptFormTest, AFormTheSheetCouldNotHaveHeldIsRefusedWhole) {
+    RecordingView convertedView;
+    ExerciseSheet converted(convertedView);
+    converted.convertToOrdinals();
+    converted.convertToCardinals();
+    const std::string state = converted.keptState(); // answers for 1001, 156, …
+    const auto with = [&converted](BoxId box, const std::string& text) {
+        std::array<std::string, kBoxCount> texts = keptTexts(converted);
+        texts[static_cast<std::size_t>(box.column) * kRowCount + box.row] = text;
+        return texts;
+    };
+    // Row 0 converted from a number, its answers as the conversion would compose them.
+    const auto convertedFrom = [&converted](std::int16_t number) {
+        std::array<std::string, kBoxCount> texts = keptTexts(converted);
+        texts[kRowCount] = numerals::OrdinalComposer::compose(number);
+        texts[2 * kRowCount] = numerals::CardinalComposer::compose(number);
+        return texts;
+    };
+    const auto answersFor = [](std::int16_t number) {
+        const std::string n = std::to_string(number);
+        return n + "," + n + ",-,-,-,-,-,-,-,-,-,-,-,-,1,1";
+    };
+    struct Case {
+        const char* name;
+        std::array<std::string, kBoxCount> texts;
+        std::string state;
+    };
+    const std::vector<Case> cases{
+        {"no state at all", keptTexts(converted), "1,0"},
+        {"a state with a word", keptTexts(converted), "x,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1"},
+        {"a state with a fraction", keptTexts(converted), "1.5,-,-,-,-,-,-,-,-,-,-,-,-,-,1,1"},
+        {"a flag neither 0 nor 1", keptTexts(converted), "-,-,-,-,-,-,-,-,-,-,-,-,-,-,2,0"},
+        {"more in intnumber than it takes", with({0, Column::Number}, "123456789"), state},
+        {"answers for a number above the range", convertedFrom(30000), answersFor(30000)},
+        {"answers for 0", convertedFrom(0), answersFor(0)},
+        {"answers for a negative number", keptTexts(converted), answersFor(-1)},
+        {"an answer that is not the conversion's", with({2, Column::Cardinal}, "εξήντα οκτώ "),
+         state},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingView view;
+        ExerciseSheet sheet(view);
+        EXPECT_FALSE(sheet.restoreKeptForm(c.texts, c.state));
+        EXPECT_EQ(sheet.text({0, Column::Number}), "1001");
+        EXPECT_FALSE(sheet.strRomanEnabled());
+        EXPECT_TRUE(view.calls.empty() && view.looks.empty());
     }
-    EXPECT_FALSE(sheet.strRomanEnabled());
-    EXPECT_TRUE(view.calls.empty() && view.looks.empty());
 }
 
 } // namespace

@@ -477,17 +477,24 @@ def early_use(engine, address, controls, module_gate, expected):
     pages = printed_pages(engine.print_pdf(*PAPERS[0][1:]))[0]
     check(len(pages) == 1 and "τυπώστε ξανά σε λίγο" in " ".join(spaced(pages[0])),
           f"printed before the module has run, the page reads {pages}")
-    driver.execute_script("window.print = () => { window.printed = (() => { %s })(); };" % HELD)
-    ActionChains(driver).key_down(Keys.CONTROL).send_keys("p").key_up(Keys.CONTROL).perform()
+    # What the print would show when it is called: the worksheet, not the note, and its pages.
+    driver.execute_script("window.print = () => { window.printed = [document.documentElement"
+                          ".dataset.worksheet, (() => { %s })()]; };" % HELD)
+    # Ctrl+P on a Greek keyboard layout: the key is «π», in the place of P.
+    for kind in ("rawKeyDown", "keyUp"):
+        driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": kind, "modifiers": 2, "key": "π", "code": "KeyP",
+            "windowsVirtualKeyCode": 80})
     module_gate.set()
     wait_until("the early click's answer", lambda: value("strRoman") == "έβδομος ")
     check(value("intnumber") == "7", f"intnumber kept {value('intnumber')!r}")
     check(value("intnumber6") == "", "the magnet emptied the boxes before the typing")
     check(value("strRoman2") == "δικός μου",
           f"the correction after the conversion is kept: {value('strRoman2')!r}")
-    printed = driver.execute_script("return window.printed")
-    check(printed == driver.execute_script(HELD) and "δικός μου" in printed[1],
-          "Ctrl+P before the module ran prints the worksheet of the boxes, once it has")
+    shown, printed = driver.execute_script("return window.printed") or [None, None]
+    check(shown == "current" and printed is not None and "δικός μου" in printed[1] and
+          "_" * 33 + "7" + "_" * 33 in printed[0],
+          f"Ctrl+P before the module ran prints {shown}: {printed}")
 
 
 # Records, from a page's first frame until its sheet has started, what each frame showed in the
@@ -501,6 +508,19 @@ const look = () => {
     }
 };
 requestAnimationFrame(look);"""
+
+
+def what_prints(engine):
+    """What the page prints on A4, as a person reads it: where the driver prints, the PDF's
+    lines that show anything; elsewhere the worksheet the page holds, or the note to print
+    again that the page prints instead while its worksheet is behind the boxes."""
+    pdf = engine.print_pdf(*PAPERS[0][1:])
+    if pdf is not None:
+        return [spaced(page) for page in printed_pages(pdf)[0]]
+    if engine.driver.execute_script("return document.documentElement.dataset.worksheet") != \
+            "current":
+        return "the note to print again"
+    return engine.driver.execute_script(HELD)
 
 
 def kept_for_the_tab(engine, address, server=None):
@@ -532,8 +552,8 @@ def kept_for_the_tab(engine, address, server=None):
     element("intnumber3").send_keys("25")
     element("strgreek1").clear()
     element("strgreek1").send_keys("εκατόν πενήντα έξι!")
-    shown, pages, worksheet = (driver.execute_script(boxes), driver.execute_script(HELD),
-                               downloaded())
+    shown, pages, worksheet = driver.execute_script(boxes), what_prints(engine), downloaded()
+    check("πενήντα έξι!" in str(pages), f"the page prints another worksheet: {pages}")
     check("Γραμμή 4 (25): οι λύσεις είναι για το 466" in worksheet[0], "the stale row is named")
     for how, leave in (("reloaded", "location.reload()"),
                        ("left and come back to", "location.assign('about:blank')")):
@@ -545,7 +565,7 @@ def kept_for_the_tab(engine, address, server=None):
         wait_until(f"the page {how}", ready)
         check(driver.execute_script(boxes) == shown, f"{how}, the boxes are as they were")
         check(element("strRoman").is_enabled(), f"{how}, strRoman is still enabled")
-        check(driver.execute_script(HELD) == pages, f"{how}, the page prints what it showed")
+        check(what_prints(engine) == pages, f"{how}, the page prints what it showed")
         check(downloaded() == worksheet, f"{how}, the worksheet and its warning are the same")
 
     if server is not None:
@@ -823,6 +843,16 @@ def use_page(engine, address, controls, expected, axe_script, design_looks):
     element("Command4").click()
     wait_until("the message", dialog.is_displayed)
     check("γράφτηκε ως «?»" in element("message-text").text, "the message warns of «?»")
+    # A long message opens at its top, its warning in sight; on a phone its OK is a finger's
+    # size.
+    opened = driver.execute_script(
+        "const d = document.getElementById('message'); const seen = (id) => { const r = "
+        "document.getElementById(id).getBoundingClientRect(); return r.top >= 0 && r.bottom <= "
+        "innerHeight; }; return [d.scrollTop + d.querySelector('.message-body').scrollTop, "
+        "seen('message-title'), seen('message-ok'), document.getElementById('message-ok')"
+        ".getBoundingClientRect().height];")
+    check(opened[:3] == [0, True, True], f"a long message opens scrolled: {opened}")
+    check(fits or opened[3] >= 44, f"on a small screen OK is {opened[3]} px high")
     driver.switch_to.active_element.send_keys(Keys.ESCAPE)
     wait_until("the message to close", lambda: not dialog.is_displayed())
 
@@ -848,24 +878,169 @@ def main(folder, form_table, expected, npm_folder):
     check(weight <= 48 * 1024, f"the page weighs {weight / 1024:.1f} KiB gzipped, over 48")
     module_gate = threading.Event()  # the module is served only while it is set
     module_gate.set()
+    server = start_server(folder, module_gate)
+    design_looks = {}  # each control's font and colours where the form shows at 1:1
+    from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
+    served = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    try:
+        for engine_kind in ENGINES:
+            with tempfile.TemporaryDirectory() as downloads:
+                engine = engine_kind(downloads)
+                try:
+                    careless_servers(engine, folder)
+                    if engine.served:
+                        use_served(engine, served, server, module_gate, controls, expected,
+                                   axe_script, design_looks)
+                    # The same scenario from disk, on every screen of the engine's table.
+                    for screen, width, height in engine.screens:
+                        print(f"{engine.name}: {from_disk} on {screen}, {width}x{height}")
+                        engine.show_on(width, height)
+                        use_page(engine, from_disk, controls, expected, axe_script,
+                                 design_looks)
+                        if not engine.served and screen == engine.screens[0][0]:
+                            kept_for_the_tab(engine, from_disk)
+                finally:
+                    engine.driver.quit()
+    finally:
+        server.shutdown()
+    print("the page worked in every engine: served, without its server, from disk, and on "
+          "every screen")
+
+
+def careless_servers(engine, folder):
+    """Served carelessly, on a server of its own: with no type for the page, the page opens as
+    HTML; with the worker sent as another type, the console stays clean. Without its module,
+    or with a module that never comes, the page says so in Greek, and what the teacher types
+    meanwhile stays, through a reload, until the module comes. A kept form typed into before the
+    module has started keeps that typing through another reload. A kept form the sheet could
+    not have written (an answer for 30000, nine characters in the five-character box) leaves the
+    sample; a full tab's storage is taken back."""
+    driver = engine.driver
+    module_gate = threading.Event()
+    module_gate.set()
+    server = start_server(folder, module_gate)
+    address = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    element = functools.partial(driver.find_element, By.ID)
+    value = lambda name: element(name).get_attribute("value")
+    boxes = "return [...document.querySelectorAll('.form > input')].map((b) => b.value)"
+    # A page the test left is marked, so that only the one loaded again counts.
+    reload = lambda: driver.execute_script("window.left = true; location.reload()")
+    here = lambda script: lambda: driver.execute_script(f"return !window.left && ({script})")
+    ready = here("document.body.dataset.ready === 'true'")
+    said = here("document.getElementById('message') && document.getElementById('message').open"
+                " && document.getElementById('message-text').textContent")
+    try:
+        server.untyped, server.worker_type = True, "text/plain"
+        open_page(driver, address)
+        check(driver.execute_script("return document.contentType") == "text/html" and
+              value("intnumber") == "1001", "a page sent with no type is not read as HTML")
+        time.sleep(1)  # for the worker's registration to be refused
+        problems = engine.console_problems()
+        check(problems == [], f"a worker of another type leaves {problems} in the console")
+        # The worker stays refused, so that no kept copy answers for the server below.
+        server.untyped = False
+
+        print(f"{engine.name}: {address} without its module")
+        server.module_missing = True
+        driver.get(address)
+        message = wait_until("the message that the page did not start", said)
+        check("δεν ξεκίνησε" in message and "Ξαναφορτώστε τη σελίδα" in message,
+              f"without its module the page says: {message!r}")
+        element("message-ok").click()
+        element("intnumber3").clear()
+        element("intnumber3").send_keys("25")
+        reload()
+        wait_until("the message again", said)
+        check(value("intnumber3") == "25", "what was typed without the module is lost")
+        server.module_missing = False
+        reload()
+        wait_until("the page with its module", ready)
+        element("Command1").click()
+        check(value("strRoman3") == "εικοστός πέμπτος ", "typed without the module, not converted")
+
+        # Typed into a kept form while the module is on its way, then reloaded.
+        element("intnumber").clear()
+        element("intnumber").send_keys("12")
+        module_gate.clear()
+        reload()
+        wait_until("the kept form", here("document.getElementById('intnumber').value === '12'"))
+        element("intnumber").send_keys("345")
+        reload()
+        wait_until("the form again", here("document.getElementById('intnumber') !== null"))
+        if isinstance(driver, webdriver.Chrome):  # the module that never comes, said in time
+            wait_until("the message that the page did not start", said, seconds=15)
+            element("message-ok").click()
+        module_gate.set()
+        wait_until("the page with its module", ready)
+        check(value("intnumber") == "12345", f"typed before the start, lost: {value('intnumber')}")
+        check(element("strRoman").is_enabled(), "the kept strRoman is lost")
+
+        # Kept forms the sheet refuses leave the sample; a full storage is taken back.
+        kept = json.loads(driver.execute_script("return sessionStorage.getItem('arithmitika-form')"))
+        sample = driver.execute_script(
+            "return [...document.querySelectorAll('.form > input')].map((b) => b.defaultValue)")
+        answered = kept["sheet"].split(",")
+        answered[0] = "30000"  # intnumber's ordinal, «χιλιοστός πρώτος », said to be for 30000
+        first = next(i for i, text in enumerate(kept["boxes"]) if text == "12345")
+        for name, form in (
+                ("an answer for 30000", dict(kept, sheet=",".join(answered))),
+                ("nine characters in intnumber",
+                 dict(kept, boxes=[("123456789" if i == first else text)
+                                   for i, text in enumerate(kept["boxes"])]))):
+            driver.execute_script("sessionStorage.setItem('arithmitika-form', arguments[0])",
+                                  json.dumps(form))
+            reload()
+            wait_until("the page", ready)
+            check(driver.execute_script(boxes) == sample and not element("strRoman").is_enabled(),
+                  f"a kept form with {name} is taken: {driver.execute_script(boxes)}")
+        full = dict(kept, boxes=[("9" if i == first else "9" * 200_000)
+                                 for i in range(len(kept["boxes"]))], sheet="")
+        driver.execute_script("sessionStorage.setItem('arithmitika-form', arguments[0])",
+                              json.dumps(full))
+        reload()
+        wait_until("the page with a full storage", ready, seconds=30)
+        check(driver.execute_script(boxes) == full["boxes"], "a full storage is not taken back")
+        driver.execute_script("sessionStorage.clear()")
+        engine.console_problems()  # the missing module's, as the browser reported it
+    finally:
+        module_gate.set()
+        server.shutdown()
+        server.server_close()
+
+
+def start_server(folder, module_gate):
+    """A web server of the page's folder on 127.0.0.1, in a thread of its own."""
 
     class GatedHandler(http.server.SimpleHTTPRequestHandler):
         """Serves the server's folder, the page's or its next version's. The browser may keep
         nothing it was sent, so that only the page's own worker can answer a visit without the
         server. Its texts are said to be in the Greek code page, as a server set up for old
-        Greek pages may say, which the page's files must outweigh. The module waits for its gate;
-        a slow page comes in two parts, half a second apart, the form first."""
+        Greek pages may say, which the page's files must outweigh; or, as a careless server
+        would, the page without a type, the worker as another type, or no module at all. The
+        module waits for its gate; a slow page comes in two parts, half a second apart, the form
+        first."""
 
         def log_message(self, *arguments):
             pass
 
         def guess_type(self, path):
+            if path.endswith("service-worker.js") and self.server.worker_type:
+                return self.server.worker_type
             kind = super().guess_type(path)
             return kind + "; charset=windows-1253" if kind.startswith("text/") else kind
+
+        def send_header(self, keyword, value):
+            if not (keyword.lower() == "content-type" and self.server.untyped and
+                    value.startswith("text/html")):
+                super().send_header(keyword, value)
 
         def end_headers(self):
             self.send_header("Cache-Control", "no-store")
             super().end_headers()
+
+        def do_HEAD(self):
+            self.directory = str(self.server.folder)
+            super().do_HEAD()
 
         def do_GET(self):
             if self.server.stopped:
@@ -874,6 +1049,9 @@ def main(folder, form_table, expected, npm_folder):
                 return
             path = urllib.parse.urlsplit(self.path).path
             self.directory = str(self.server.folder)
+            if path == "/arithmitika.js" and self.server.module_missing:
+                self.send_error(404)
+                return
             if path == "/arithmitika.js":
                 module_gate.wait(60)
             elif not (path == "/index.html" and self.server.slow_page):
@@ -893,32 +1071,9 @@ def main(folder, form_table, expected, npm_folder):
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), GatedHandler)
     server.folder, server.stopped, server.slow_page = folder, False, False
+    server.untyped, server.worker_type, server.module_missing = False, None, False
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    design_looks = {}  # each control's font and colours where the form shows at 1:1
-    from_disk = pathlib.Path(folder, "index.html").resolve().as_uri()
-    served = f"http://127.0.0.1:{server.server_address[1]}/index.html"
-    try:
-        for engine_kind in ENGINES:
-            with tempfile.TemporaryDirectory() as downloads:
-                engine = engine_kind(downloads)
-                try:
-                    if engine.served:
-                        use_served(engine, served, server, module_gate, controls, expected,
-                                   axe_script, design_looks)
-                    # The same scenario from disk, on every screen of the engine's table.
-                    for screen, width, height in engine.screens:
-                        print(f"{engine.name}: {from_disk} on {screen}, {width}x{height}")
-                        engine.show_on(width, height)
-                        use_page(engine, from_disk, controls, expected, axe_script,
-                                 design_looks)
-                        if not engine.served and screen == engine.screens[0][0]:
-                            kept_for_the_tab(engine, from_disk)
-                finally:
-                    engine.driver.quit()
-    finally:
-        server.shutdown()
-    print("the page worked in every engine: served, without its server, from disk, and on "
-          "every screen")
+    return server
 
 
 def next_version(folder, into):
