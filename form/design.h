@@ -1,10 +1,12 @@
 #pragma once
 
 // The exercise form as its designer drew it: every control of the window, one row each, with
-// its name, kind, place and size, caption, colours and font, and what it is to the sheet: the
-// exercise box a text box shows, and the command a button runs. The Qt window, the Win32 window
-// and the web page are each built by a loop over this table and forward what the loop finds;
-// the behaviour behind the controls is the sheet's. Nothing here knows a toolkit.
+// its name, kind, place and size, caption, colours and font, how it looks once the pointer has
+// moved over the window, and what it is to the sheet: the exercise box a text box shows, and
+// the command a button runs. The Qt window, the Win32 window and the web page are each built
+// by a loop over this table and forward what the loop finds; the behaviour behind the controls
+// is the sheet's, which reports the form's state and knows no look. Nothing here knows a
+// toolkit.
 //
 // Lengths are in twips, 1/1440 inch: at 96 dots per inch, 15 twips make one pixel, and every
 // length here is a whole number of pixels (form/scaling.h turns them into pixels at any
@@ -15,12 +17,30 @@
 #include "sheet/exercise_sheet.h"
 #include "sheet/number_text.h"
 #include "sheet/sheet_view.h"
+#include "worksheet/worksheet_writer.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace form {
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A graphical button's face and caption size once the sheet reports the window hovered.
+struct HoverLook {
+    Rgb face;
+    double captionPoints;
+
+    friend bool operator==(const HoverLook&, const HoverLook&) = default;
+};
 
 // The designer's face; where it is missing, a sans-serif face that covers Greek stands in.
 inline constexpr std::string_view kFontFace = "MS Sans Serif";
@@ -51,7 +71,7 @@ struct FormDesign {
     std::string_view caption;
     int clientWidth; // twips
     int clientHeight;
-    sheet::Rgb background;
+    Rgb background;
     FontDesign font;
 };
 
@@ -71,9 +91,8 @@ struct ControlDesign {
     ControlKind kind;
     TwipsRect place;
     std::string_view caption = {};
-    std::optional<sheet::Rgb> background =
-        {}; // a box's background or a button's face; none: standard
-    std::optional<sheet::Rgb> foreground = {}; // text colour; none: standard
+    std::optional<Rgb> background = {}; // a box's background or a button's face; none: standard
+    std::optional<Rgb> foreground = {}; // text colour; none: standard
     FontDesign font = kWindowFont;
     std::string_view accessibleName = {}; // none: the caption, or else the tool tip (see below)
     std::string_view toolTip = {};
@@ -81,6 +100,7 @@ struct ControlDesign {
     std::optional<sheet::BoxId> box = {}; // a text box: the exercise box it shows
     bool keyFilter = false; // a text box: each typed character passes the sheet's key filter
     std::optional<sheet::Command> command = {}; // a button: the sheet's command it runs
+    std::optional<HoverLook> hover = {}; // a graphical button: its look once hovered, for good
 };
 
 // The boxes of exercise row r, by column.
@@ -94,12 +114,14 @@ constexpr sheet::BoxId cardinal(std::size_t r) {
     return {r, sheet::Column::Cardinal};
 }
 
-inline constexpr sheet::Rgb kPaleYellow{255, 255, 128};
-inline constexpr sheet::Rgb kTeal{0, 128, 128};
+inline constexpr Rgb kPaleYellow{255, 255, 128};
+inline constexpr Rgb kYellow{255, 255, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kTeal{0, 128, 128};
 // The text of a disabled box (strRoman until the first conversion) on its own background.
-inline constexpr sheet::Rgb kDisabledText{128, 128, 128};
+inline constexpr Rgb kDisabledText{128, 128, 128};
 // A label's text where the table gives no colour.
-inline constexpr sheet::Rgb kLabelText{0, 0, 0};
+inline constexpr Rgb kLabelText{0, 0, 0};
 
 using enum ControlKind;
 using enum sheet::Command;
@@ -107,20 +129,23 @@ using enum sheet::Command;
 // clang-format off
 inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "intnumber", .kind = TextBox, .place = {960, 720, 1215, 375},
-     .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 255}, .font = {9.75, false},
+     .background = kPaleYellow, .foreground = Rgb{0, 0, 255}, .font = {9.75, false},
      .accessibleName = "Αριθμός 1", .maxLength = static_cast<int>(sheet::kFirstNumberLength),
      .box = number(0), .keyFilter = true},
     {.name = "strRoman", .kind = TextBox, .place = {3120, 720, 2895, 360}, // 360, not 375
-     .background = kPaleYellow, .foreground = sheet::Rgb{255, 0, 0}, .font = {9.75, true},
+     .background = kPaleYellow, .foreground = kRed, .font = {9.75, true},
      .accessibleName = "Τακτικό αριθμητικό 1", .box = ordinal(0)},
     {.name = "Command1", .kind = GraphicalButton, .place = {960, 4920, 1335, 975},
-     .caption = "Μετατροπή αριθμών σε τακτικά αριθμητικά",
-     .background = sheet::kCommand1StartLook.face, .command = ConvertToOrdinals},
+     .caption = "Μετατροπή αριθμών σε τακτικά αριθμητικά", .background = kYellow,
+     .command = ConvertToOrdinals,
+     // The first mouse move over the window turns it red with a larger caption, like the
+     // cardinal button beside it, for the rest of the run.
+     .hover = HoverLook{kRed, 10.0}},
     {.name = "Command2", .kind = GraphicalButton, .place = {2400, 4920, 1215, 975},
-     .caption = "Μετατροπή αριθμών σε απόλυτα αριθμητικά", .background = sheet::Rgb{255, 0, 0},
+     .caption = "Μετατροπή αριθμών σε απόλυτα αριθμητικά", .background = kRed,
      .command = ConvertToCardinals},
     {.name = "strgreek", .kind = TextBox, .place = {6240, 720, 3015, 375},
-     .background = kPaleYellow, .foreground = sheet::Rgb{0, 0, 192}, .font = {9.75, true},
+     .background = kPaleYellow, .foreground = Rgb{0, 0, 192}, .font = {9.75, true},
      .accessibleName = "Απόλυτο αριθμητικό 1", .box = cardinal(0)},
     {.name = "Command3", .kind = PictureButton, .place = {240, 4920, 615, 975},
      .toolTip = "Σβήσιμο", .command = EraseAll},
@@ -167,9 +192,9 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
     {.name = "Label2", .kind = Label, .place = {3600, 360, 2415, 375},
      .caption = "Τακτικά αριθμητικά ", .foreground = kTeal, .font = {8.25, true}},
     {.name = "Label3", .kind = Label, .place = {7080, 240, 2055, 375},
-     .caption = "Απόλυτα αριθμητικά", .foreground = sheet::Rgb{0, 128, 0}, .font = {8.25, true}},
+     .caption = "Απόλυτα αριθμητικά", .foreground = Rgb{0, 128, 0}, .font = {8.25, true}},
     {.name = "Label4", .kind = Label, .place = {840, 4320, 2295, 480},
-     .caption = "TRELOVANDIKA®\r\n\r\n", .foreground = sheet::Rgb{128, 128, 0},
+     .caption = "TRELOVANDIKA®\r\n\r\n", .foreground = Rgb{128, 128, 0},
      .font = {13.5, false}},
 }};
 // clang-format on
@@ -178,12 +203,12 @@ inline constexpr std::array<ControlDesign, 29> kControls{{
 // platform's own; a browser would take its engine's system colours and shade a bevel its own
 // way, and Blink, Gecko and WebKit each differ. These are Windows' standard colours.
 struct StandardColours {
-    sheet::Rgb boxGround;
-    sheet::Rgb boxText;
-    sheet::Rgb buttonFace;
-    sheet::Rgb buttonText;
-    sheet::Rgb lightEdge; // a raised button's top and left edges, a sunken box's bottom and right
-    sheet::Rgb darkEdge;  // the other two
+    Rgb boxGround;
+    Rgb boxText;
+    Rgb buttonFace;
+    Rgb buttonText;
+    Rgb lightEdge; // a raised button's top and left edges, a sunken box's bottom and right
+    Rgb darkEdge;  // the other two
 };
 inline constexpr StandardColours kStandardColours{
     .boxGround = {255, 255, 255},
@@ -237,9 +262,14 @@ constexpr std::size_t rowOf(sheet::Command command) {
     return kControls.size();
 }
 
-// The button whose face and caption size follow the sheet's Command1 look: the ordinal
-// command's.
-inline constexpr std::size_t kCommand1Row = rowOf(sheet::Command::ConvertToOrdinals);
+// A control's face (or a box's background; none: standard) and caption size as the form shows
+// them, before the window is hovered and after.
+constexpr std::optional<Rgb> faceOf(const ControlDesign& control, bool hovered) {
+    return hovered && control.hover ? std::optional(control.hover->face) : control.background;
+}
+constexpr double captionPointsOf(const ControlDesign& control, bool hovered) {
+    return hovered && control.hover ? control.hover->captionPoints : control.font.points;
+}
 
 // The row of the control with this designer name, or nullptr.
 constexpr const ControlDesign* findControl(std::string_view name) {
@@ -250,6 +280,19 @@ constexpr const ControlDesign* findControl(std::string_view name) {
     }
     return nullptr;
 }
+
+// The captions that state a fact of another layer state it as that layer has it: the largest
+// number the conversions take (Label1), and the brand the worksheet prints (Label4).
+constexpr bool endsWithNumber(std::string_view text, int number) {
+    for (; number > 0; number /= 10, text.remove_suffix(1)) {
+        if (text.empty() || text.back() != static_cast<char>('0' + number % 10)) {
+            return false;
+        }
+    }
+    return text.empty() || text.back() < '0' || text.back() > '9';
+}
+static_assert(endsWithNumber(findControl("Label1")->caption, sheet::kLargestNumber));
+static_assert(findControl("Label4")->caption.starts_with(worksheet::kBrand));
 
 // Every length is a whole number of pixels at 96 dots per inch.
 constexpr bool inWholePixels() {
@@ -275,7 +318,8 @@ constexpr bool everyBoxAndCommandOnce() {
         // A box or a command given twice is found at its first row only.
         if ((control.box && (control.kind != TextBox || rowOf(*control.box) != row)) ||
             (control.command && (!button || rowOf(*control.command) != row)) ||
-            (control.keyFilter && control.kind != TextBox)) {
+            (control.keyFilter && control.kind != TextBox) ||
+            (control.hover && control.kind != GraphicalButton)) {
             return false;
         }
         boxes += control.box ? 1 : 0;

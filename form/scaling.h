@@ -46,6 +46,12 @@ constexpr PixelRect toPixels(const TwipsRect& place, int dpi) {
             toPixels(place.top + place.height, dpi) - top};
 }
 
+// A length drawn in pixels at the design's density, at another density, rounded to the nearest
+// (a half up).
+constexpr int scaledPixels(int designPixels, int dpi) {
+    return (designPixels * dpi + kDesignDpi / 2) / kDesignDpi;
+}
+
 // The height in pixels of a font's em at a point size, rounded to the nearest: 8.25 points
 // are 11 pixels at 96 dots per inch and 17 at 144.
 constexpr int fontPixels(double points, int dpi) {

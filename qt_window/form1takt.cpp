@@ -36,7 +36,7 @@ QString qt(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QColor qt(sheet::Rgb rgb) {
+QColor qt(form::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
@@ -156,7 +156,7 @@ Form1takt::Form1takt(std::vector<sheet::WorksheetFolder> worksheetFolders, QWidg
     setMouseTracking(true);
 
     buildControls();
-    showSheetState();
+    m_sheet.showState();
     connectControls();
     // Ctrl+P prints the worksheet of the boxes as they stand; the form gains no control for it.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
@@ -194,23 +194,10 @@ void Form1takt::buildControls() {
         if (design.keyFilter) {
             control->installEventFilter(this);
         }
-        if (row == form::kCommand1Row) {
-            m_command1 = static_cast<FaceButton*>(control);
-        }
         if (row == 0) {
             control->setFocus(); // the focus starts at the top of the focus order
         }
     }
-}
-
-void Form1takt::showSheetState() {
-    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const sheet::Column column : sheet::kColumns) {
-            showText({r, column}, m_sheet.text({r, column}));
-        }
-    }
-    showStrRomanEnabled(m_sheet.strRomanEnabled());
-    showCommand1Look(m_sheet.command1Look());
 }
 
 // Each box forwards the user's edits, and each button runs the command its design row names.
@@ -294,11 +281,18 @@ void Form1takt::showStrRomanEnabled(bool enabled) {
     box({0, sheet::Column::Ordinal})->setEnabled(enabled);
 }
 
-void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
-    m_command1->setFace(qt(look.face));
-    QFont font = m_command1->font();
-    font.setPointSizeF(look.captionPoints);
-    m_command1->setFont(font);
+// Each button the design gives a hovered look takes it.
+void Form1takt::showHovered() {
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlDesign& design = kControls[row];
+        if (design.hover) {
+            auto* button = static_cast<FaceButton*>(m_controls[row]);
+            button->setFace(qt(*form::faceOf(design, true)));
+            QFont font = button->font();
+            font.setPointSizeF(form::captionPointsOf(design, true));
+            button->setFont(font);
+        }
+    }
 }
 
 void Form1takt::printWorksheet() {

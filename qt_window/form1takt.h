@@ -18,8 +18,6 @@ class QPrinter;
 
 namespace qt_window {
 
-class FaceButton;
-
 class Form1takt final : public QWidget, private sheet::SheetView {
     Q_OBJECT
 
@@ -44,12 +42,11 @@ protected:
 private:
     void buildControls();
     void connectControls();
-    void showSheetState();
     QLineEdit* box(sheet::BoxId id) const;
 
     void showText(sheet::BoxId id, const std::string& text) override;
     void showStrRomanEnabled(bool enabled) override;
-    void showCommand1Look(const sheet::ButtonLook& look) override;
+    void showHovered() override;
     void showMessage(const sheet::Message& message) override;
 
     sheet::FolderDestination m_worksheetDestination;
@@ -57,7 +54,6 @@ private:
     sheet::ExerciseSheet m_sheet;
     std::vector<QWidget*> m_controls; // one per row of the design, in its order
     std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};
-    FaceButton* m_command1 = nullptr;
 };
 
 } // namespace qt_window

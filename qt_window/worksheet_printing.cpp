@@ -1,5 +1,7 @@
 #include "qt_window/worksheet_printing.h"
 
+#include "form/scaling.h"
+
 #include <cups/cups.h>
 #include <string>
 #include <string_view>
@@ -83,7 +85,7 @@ bool paintWorksheet(const worksheet::PrintedWorksheet& printed, QPrinter& printe
     const QFont font = printFont(printed.fontPoints);
     painter.setFont(font);
     // The painter draws in the printer's pixels from the top left of the printable area.
-    const double pixelsPerPoint = printer.resolution() / 72.0;
+    const double pixelsPerPoint = printer.resolution() / double{form::kPointsPerInch};
     const double baseline = QFontMetricsF(font, &printer).ascent();
     for (std::size_t page = 0; page < printed.pages.size(); ++page) {
         if (page > 0 && !printer.newPage()) {

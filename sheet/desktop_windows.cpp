@@ -26,7 +26,7 @@ std::string_view platformReason(std::error_code error) {
                "το Word)";
     // Nor one marked read-only.
     case ERROR_FILE_READ_ONLY:
-        return "το αρχείο numbers.txt είναι μόνο για ανάγνωση";
+        return "το αρχείο είναι μόνο για ανάγνωση";
     default:
         return {};
     }

@@ -76,6 +76,18 @@ const std::optional<std::int16_t>& ExerciseSheet::answeredFor(BoxId answer) cons
     return m_answeredFor.at(answer.row).at(answer.column == Column::Ordinal ? 0 : 1);
 }
 
+void ExerciseSheet::showState() const {
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        for (const Column column : kColumns) {
+            m_view.showText({r, column}, text({r, column}));
+        }
+    }
+    m_view.showStrRomanEnabled(m_strRomanEnabled);
+    if (m_hovered) {
+        m_view.showHovered();
+    }
+}
+
 void ExerciseSheet::setText(BoxId id, std::string_view text) {
     std::string composed = precomposed(text);
     if (id.column != Column::Number && composed != box(id)) {
@@ -247,7 +259,7 @@ std::string ExerciseSheet::keptState() const {
         }
     }
     kept += m_strRomanEnabled ? "1," : "0,";
-    kept += m_command1Look == kCommand1HoverLook ? "1" : "0";
+    kept += m_hovered ? "1" : "0";
     return kept;
 }
 
@@ -337,9 +349,9 @@ bool ExerciseSheet::restoreKeptForm(std::span<const std::string, kBoxCount> text
 }
 
 void ExerciseSheet::mouseMovedOverSurface() {
-    if (m_command1Look != kCommand1HoverLook) {
-        m_command1Look = kCommand1HoverLook;
-        m_view.showCommand1Look(m_command1Look);
+    if (!m_hovered) {
+        m_hovered = true;
+        m_view.showHovered();
     }
 }
 

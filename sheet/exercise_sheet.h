@@ -44,11 +44,6 @@ inline constexpr std::size_t kButtonCommandCount = 4;
 inline constexpr std::array<std::string_view, kRowCount> kSampleNumbers{"1001", "156", "67", "466",
                                                                         "78",   "23",  "765"};
 
-// The ordinal button starts in its designed look; the first mouse move over the window turns
-// it red with a larger caption, like the cardinal button beside it, for the rest of the run.
-inline constexpr ButtonLook kCommand1StartLook{{255, 255, 0}, 8.25};
-inline constexpr ButtonLook kCommand1HoverLook{{255, 0, 0}, 10.0};
-
 // The place of a box's text among a kept form's texts: the number boxes of rows 0 to 6, then the
 // ordinal, then the cardinal ones.
 constexpr std::size_t keptPlace(BoxId box) {
@@ -62,7 +57,13 @@ public:
     const ExerciseRow& row(std::size_t index) const { return m_rows.at(index); }
     const std::string& text(BoxId box) const;
     bool strRomanEnabled() const { return m_strRomanEnabled; }
-    const ButtonLook& command1Look() const { return m_command1Look; }
+    // Whether the pointer has moved over the window's surface yet: the form's look changes for
+    // good the first time.
+    bool hovered() const { return m_hovered; }
+
+    // Shows the whole state (every box's text, strRoman, the hovered look) to a view built
+    // over the sheet, as a window does once it has made its controls.
+    void showState() const;
 
     // The user changed the text of a box. It is kept with the letters that the worksheet's
     // code page holds precomposed (see precomposed.h), whichever window it came from.
@@ -96,7 +97,7 @@ public:
 
     // What the sheet holds beyond its boxes' texts, as one text that a page keeps for its tab
     // and gives back when it is loaded again: the number each answer was converted from,
-    // whether strRoman is enabled, and the ordinal button's look.
+    // whether strRoman is enabled, and whether the window was hovered.
     std::string keptState() const;
     // Takes a kept form back whole, or not at all: the 21 boxes' texts (each at its keptPlace)
     // and the keptState of the sheet
@@ -104,7 +105,7 @@ public:
     // sheet could not have held (a state keptState did not write, more characters in intnumber
     // than it takes, an answer that is not the one its conversion writes for its number, or
     // for a number the conversion refuses) changes nothing, and gives false. Otherwise every
-    // box, strRoman and the ordinal button are shown as taken back.
+    // box, strRoman and the hovered look are shown as taken back.
     bool restoreKeptForm(std::span<const std::string, kBoxCount> texts, std::string_view state);
 
     // The rows whose line in the answer key would mislead: a number without an answer, or with
@@ -128,7 +129,7 @@ private:
     // none while the box is empty, or once the teacher has written in it.
     std::array<std::array<std::optional<std::int16_t>, 2>, kRowCount> m_answeredFor;
     bool m_strRomanEnabled = false;
-    ButtonLook m_command1Look = kCommand1StartLook;
+    bool m_hovered = false;
 };
 
 } // namespace sheet

@@ -60,7 +60,7 @@ std::string explained(std::error_code error) {
     } else if (error == std::errc::not_a_directory) {
         greek = "μέρος της διαδρομής δεν είναι φάκελος";
     } else if (error == std::errc::is_a_directory) {
-        greek = "υπάρχει ήδη φάκελος με το όνομα numbers.txt";
+        greek = "υπάρχει ήδη φάκελος με αυτό το όνομα";
     } else if (error == std::errc::permission_denied ||
                error == std::errc::operation_not_permitted) {
         greek = "δεν επιτρέπεται η εγγραφή εκεί";

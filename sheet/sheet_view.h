@@ -1,13 +1,13 @@
 #pragma once
 
 // What the exercise sheet asks of the window that shows it. The sheet keeps the state of the
-// form (the texts of the boxes, whether the first ordinal box is enabled, the look of the
-// ordinal button) and tells the window each change through this interface; the window
-// forwards the user's actions to the sheet. Neither knows how the other is built.
+// form (the texts of the boxes, whether the first ordinal box is enabled, whether the pointer
+// has moved over the window) and tells the window each change through this interface; the
+// window forwards the user's actions to the sheet. Neither knows how the other is built, and
+// the sheet knows no colour or size: how the window shows each state is the design's.
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 namespace sheet {
@@ -28,26 +28,6 @@ struct BoxId {
     friend bool operator==(const BoxId&, const BoxId&) = default;
 };
 
-// The designer name of a box: "intnumber", "strRoman", "strgreek" for row 0, the same with the
-// row number after it for rows 1 to 6 ("intnumber3", "strgreek6").
-std::string boxName(BoxId box);
-
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// The face colour and caption size of a graphical button.
-struct ButtonLook {
-    Rgb face;
-    double captionPoints;
-
-    friend bool operator==(const ButtonLook&, const ButtonLook&) = default;
-};
-
 struct Message {
     enum class Kind {
         Plain,   // news the user asked for: shown without an icon
@@ -62,7 +42,9 @@ class SheetView {
 public:
     virtual void showText(BoxId box, const std::string& text) = 0;
     virtual void showStrRomanEnabled(bool enabled) = 0;
-    virtual void showCommand1Look(const ButtonLook& look) = 0;
+    // The pointer has moved over the window's own surface: the form shows its hovered look
+    // from now on.
+    virtual void showHovered() = 0;
     // Shows a message and returns once the user has dismissed it.
     virtual void showMessage(const Message& message) = 0;
 
@@ -71,6 +53,16 @@ protected:
     SheetView(const SheetView&) = default;
     SheetView& operator=(const SheetView&) = default;
     ~SheetView() = default;
+};
+
+// A view that shows nothing, for a sheet that no window shows: the page's markup, drawn when
+// the page is built, and the sample worksheet.
+class NullView : public SheetView {
+public:
+    void showText(BoxId, const std::string&) override {}
+    void showStrRomanEnabled(bool) override {}
+    void showHovered() override {}
+    void showMessage(const Message&) override {}
 };
 
 } // namespace sheet

@@ -40,7 +40,7 @@ std::string escaped(std::string_view text) {
     return result;
 }
 
-std::string rgb(sheet::Rgb colour) {
+std::string rgb(form::Rgb colour) {
     return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
            std::to_string(colour.blue) + ")";
 }

@@ -13,11 +13,8 @@
 namespace {
 
 // Shows nothing; keeps the one message, which says whether the worksheet was written.
-class QuietView final : public sheet::SheetView {
+class QuietView final : public sheet::NullView {
 public:
-    void showText(sheet::BoxId, const std::string&) override {}
-    void showStrRomanEnabled(bool) override {}
-    void showCommand1Look(const sheet::ButtonLook&) override {}
     void showMessage(const sheet::Message& message) override { last = message; }
 
     sheet::Message last{sheet::Message::Kind::Warning, "nothing was written"};

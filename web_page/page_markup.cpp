@@ -101,13 +101,6 @@ std::string fontFamilies(std::span<const std::string_view> faces, std::string_vi
     return families + std::string(generic);
 }
 
-class NoView final : public sheet::SheetView {
-    void showText(sheet::BoxId, const std::string&) override {}
-    void showStrRomanEnabled(bool) override {}
-    void showCommand1Look(const sheet::ButtonLook&) override {}
-    void showMessage(const sheet::Message&) override {}
-};
-
 std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseSheet& start,
                           std::string_view picture) {
     const std::string id = attribute("id", control.name);
@@ -336,7 +329,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        NoView noView;
+        sheet::NullView noView;
         const sheet::ExerciseSheet start(noView);
         const worksheet::PrintedWorksheet printed = start.printedWorksheet(worksheet::kEitherPaper);
         std::string page = read(argv[1]);

@@ -52,8 +52,15 @@ public:
     void showStrRomanEnabled(bool enabled) override {
         viewShowEnabled(form::rowOf(form::ordinal(0)), enabled);
     }
-    void showCommand1Look(const sheet::ButtonLook& look) override {
-        viewShowLook(form::kCommand1Row, css(look.face).c_str(), look.captionPoints);
+    // Each button the design gives a hovered look takes it.
+    void showHovered() override {
+        for (std::size_t row = 0; row < form::kControls.size(); ++row) {
+            const form::ControlDesign& design = form::kControls[row];
+            if (design.hover) {
+                viewShowLook(row, css(*form::faceOf(design, true)).c_str(),
+                             form::captionPointsOf(design, true));
+            }
+        }
     }
     // A page cannot wait for the user: the page queues each message, and since every message
     // is the last thing a command does, they are read in the order they came.

@@ -9,7 +9,7 @@ namespace {
 constexpr UINT kCaptionFlags = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 
 int scaled(int designPixels, int dpi) {
-    return MulDiv(designPixels, dpi, form::kDesignDpi);
+    return form::scaledPixels(designPixels, dpi);
 }
 
 } // namespace

@@ -38,7 +38,7 @@ constexpr int kFirstControlId = 1000;
 // The command of the window's one shortcut, Ctrl+P, below the controls' identifiers.
 constexpr WORD kPrintCommand = 900;
 
-COLORREF colorRef(sheet::Rgb rgb) {
+COLORREF colorRef(form::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
@@ -158,8 +158,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
                      MessageBoxFunction messageBox, PrintingSystem printing)
     : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_paper(m_window, std::move(printing)), m_sheet(*this),
-      m_command1Look(m_sheet.command1Look()),
+      m_paper(m_window, std::move(printing)), m_sheet(*this), m_hovered(m_sheet.hovered()),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
@@ -174,12 +173,7 @@ Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> wor
     m_shortcuts.reset(CreateAcceleratorTableW(&print, 1));
     layOut(dpiOf(m_window));
     placeWindow();
-    for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
-        for (const sheet::Column column : sheet::kColumns) {
-            showText({r, column}, m_sheet.text({r, column}));
-        }
-    }
-    showStrRomanEnabled(m_sheet.strRomanEnabled());
+    m_sheet.showState();
     // The focus starts in the first control that can take it; it is given when the window is
     // first activated.
     m_focusBeforeDeactivation = box({0, sheet::Column::Number});
@@ -303,9 +297,7 @@ void Form1takt::layOut(int dpi) {
     m_dpi = dpi;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const ControlDesign& design = kControls[i];
-        const double points =
-            i == form::kCommand1Row ? m_command1Look.captionPoints : design.font.points;
-        const HFONT shownFont = font(points, design.font.bold);
+        const HFONT shownFont = font(form::captionPointsOf(design, m_hovered), design.font.bold);
         form::PixelRect place = form::toPixels(design.place, dpi);
         if (design.kind == Label) {
             place.width = std::max(place.width, firstLineWidth(design.caption, shownFont));
@@ -314,7 +306,7 @@ void Form1takt::layOut(int dpi) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(shownFont), TRUE);
     }
-    const int pictureSize = MulDiv(form::kPictureSize, dpi, form::kDesignDpi);
+    const int pictureSize = form::scaledPixels(form::kPictureSize, dpi);
     m_picture.reset(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMagnetIcon),
                                       IMAGE_ICON, pictureSize, pictureSize, LR_DEFAULTCOLOR)));
@@ -528,17 +520,15 @@ void Form1takt::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (design == nullptr || !isGraphical(*design)) {
         return;
     }
-    const bool isCommand1 = design == &kControls[form::kCommand1Row];
+    const std::optional<form::Rgb> face = form::faceOf(*design, m_hovered);
     FaceButtonLook look{
-        .face = isCommand1           ? colorRef(m_command1Look.face)
-                : design->background ? colorRef(*design->background)
-                                     : GetSysColor(COLOR_BTNFACE),
+        .face = face ? colorRef(*face) : GetSysColor(COLOR_BTNFACE),
         .font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
         .dpi = m_dpi,
     };
     if (design->kind == PictureButton) {
         look.picture = m_picture.get();
-        look.pictureSize = MulDiv(form::kPictureSize, m_dpi, form::kDesignDpi);
+        look.pictureSize = form::scaledPixels(form::kPictureSize, m_dpi);
     }
     drawFaceButton(item, wide(design->caption), look);
 }
@@ -572,14 +562,19 @@ void Form1takt::showStrRomanEnabled(bool enabled) {
     EnableWindow(box({0, sheet::Column::Ordinal}), enabled ? TRUE : FALSE);
 }
 
-void Form1takt::showCommand1Look(const sheet::ButtonLook& look) {
-    m_command1Look = look; // what the button is painted with from now on
-    const HWND command1 = m_controls[form::kCommand1Row];
-    SendMessageW(
-        command1, WM_SETFONT,
-        reinterpret_cast<WPARAM>(font(look.captionPoints, kControls[form::kCommand1Row].font.bold)),
-        FALSE);
-    InvalidateRect(command1, nullptr, TRUE);
+// Each button the design gives a hovered look is painted with it from now on.
+void Form1takt::showHovered() {
+    m_hovered = true;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlDesign& design = kControls[i];
+        if (design.hover) {
+            SendMessageW(m_controls[i], WM_SETFONT,
+                         reinterpret_cast<WPARAM>(
+                             font(form::captionPointsOf(design, true), design.font.bold)),
+                         FALSE);
+            InvalidateRect(m_controls[i], nullptr, TRUE);
+        }
+    }
 }
 
 void Form1takt::showMessage(const sheet::Message& message) {

@@ -85,7 +85,7 @@ private:
 
     void showText(sheet::BoxId id, const std::string& text) override;
     void showStrRomanEnabled(bool enabled) override;
-    void showCommand1Look(const sheet::ButtonLook& look) override;
+    void showHovered() override;
     void showMessage(const sheet::Message& message) override;
 
     HWND box(sheet::BoxId id) const;
@@ -94,7 +94,7 @@ private:
     MessageBoxFunction m_messageBox;
     DialogPaper m_paper;
     sheet::ExerciseSheet m_sheet;
-    sheet::ButtonLook m_command1Look; // as the sheet last showed it; Command1 is painted so
+    bool m_hovered; // as the sheet last showed it; the buttons are painted so
 
     HWND m_window = nullptr;
     HWND m_toolTip = nullptr;

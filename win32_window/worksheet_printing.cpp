@@ -113,7 +113,7 @@ void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::
     const Font face(CreateFontW(-pixels(printed.fontPoints, where.dotsPerInch), 0, 0, 0, FW_NORMAL,
                                 FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                                L"Courier New"));
+                                wide(worksheet::kPrintFaces.front()).c_str()));
     const HGDIOBJ before = SelectObject(dc, face.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));

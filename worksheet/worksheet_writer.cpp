@@ -22,7 +22,6 @@ constexpr std::string_view kOrdinalHeading = "ΤΑΚΤΙΚΑ ΑΡΙΘΜΗΤΙΚ�
 constexpr std::string_view kNumberHeading = "ΑΡΙΘΜΟΣ";
 constexpr std::string_view kCardinalHeading = "ΑΠΟΛΥΤΑ ΑΡΙΘΜΗΤΙΚΑ";
 constexpr std::string_view kStars = "***";
-constexpr std::string_view kBrand = "TRELOVANDIKA®";
 constexpr std::string_view kKeyHeading = "Λύσεις ασκήσεων";
 constexpr std::string_view kJoin = "_";
 

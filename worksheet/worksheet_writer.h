@@ -30,6 +30,10 @@ struct WorksheetRow {
 // The name of the worksheet file, in whatever folder it is written to.
 inline constexpr std::string_view kWorksheetFileName = "numbers.txt";
 
+// The maker's brand, printed under the exercises and under the answer key; the window shows it
+// too (form/design.h).
+inline constexpr std::string_view kBrand = "TRELOVANDIKA®";
+
 // Where the worksheet's parts stand, in lines counted from 0. The pupils' part runs from the
 // first line to the brand under the exercises; the answer key follows it, from the rule on, with
 // one answer line a row from `answers`, and ends with the brand under it.

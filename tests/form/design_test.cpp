@@ -1,5 +1,6 @@
 #include "form/design.h"
 #include "form/scaling.h"
+#include "support/box_name.h"
 
 #include <set>
 #include <string>
@@ -63,7 +64,7 @@ TEST(DesignTest, EveryControlIsNamedOnceLiesInsideTheFormAndNoTwoInputsOverlap) 
     for (std::size_t r = 0; r < sheet::kRowCount; ++r) {
         for (const sheet::Column column : sheet::kColumns) {
             const ControlDesign& box = kControls.at(rowOf(sheet::BoxId{r, column}));
-            EXPECT_EQ(box.name, sheet::boxName({r, column}));
+            EXPECT_EQ(box.name, testing_support::boxName({r, column}));
             EXPECT_EQ(box.keyFilter, r == 0 && column == sheet::Column::Number) << box.name;
             EXPECT_FALSE(accessibleName(box).empty());
         }
@@ -77,7 +78,16 @@ TEST(DesignTest, EveryControlIsNamedOnceLiesInsideTheFormAndNoTwoInputsOverlap) 
     for (const auto& [name, command] : buttons) {
         EXPECT_EQ(kControls.at(rowOf(command)).name, name);
     }
-    EXPECT_EQ(kControls[kCommand1Row].name, "Command1");
+    // Command1 alone changes look once the window is hovered: from its designed yellow and the
+    // window's 8.25 points to pure red at 10 points, for good.
+    for (const ControlDesign& control : kControls) {
+        EXPECT_EQ(control.hover.has_value(), control.name == "Command1") << control.name;
+    }
+    const ControlDesign& command1 = *findControl("Command1");
+    EXPECT_EQ(faceOf(command1, false), (Rgb{255, 255, 0}));
+    EXPECT_EQ(captionPointsOf(command1, false), 8.25);
+    EXPECT_EQ(faceOf(command1, true), (Rgb{255, 0, 0}));
+    EXPECT_EQ(captionPointsOf(command1, true), 10.0);
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST_F(ExerciseSheetTest, OpensWithTheSampleNumbersAndEmptyAnswers) {
     EXPECT_EQ(column(Column::Ordinal), kEmptyColumn);
     EXPECT_EQ(column(Column::Cardinal), kEmptyColumn);
     EXPECT_FALSE(sheet.strRomanEnabled());
-    EXPECT_EQ(sheet.command1Look(), kCommand1StartLook);
+    EXPECT_FALSE(sheet.hovered());
     EXPECT_TRUE(view.calls.empty());
 }
 
@@ -75,7 +75,8 @@ TEST_F(ExerciseSheetTest, OrdinalCommandFillsTheOrdinalBoxesRowByRowThenEnablesS
     std::vector<std::string> expectedCalls;
     expectedCalls.reserve(kRowCount + 1);
     for (std::size_t r = 0; r < kRowCount; ++r) {
-        expectedCalls.push_back(boxName({r, Column::Ordinal}) + "=" + kSampleOrdinals[r]);
+        expectedCalls.push_back(testing_support::boxName({r, Column::Ordinal}) + "=" +
+                                kSampleOrdinals[r]);
     }
     expectedCalls.emplace_back("strRoman enabled");
     EXPECT_EQ(view.calls, expectedCalls);
@@ -247,7 +248,7 @@ TEST_F(ExerciseSheetTest, EraseEmptiesAll21BoxesInOrderAndKeepsStrRomanAsItWas) 
         for (const Column c : {Column::Number, Column::Ordinal, Column::Cardinal}) {
             for (std::size_t r = 0; r < kRowCount; ++r) {
                 EXPECT_EQ(fresh.text({r, c}), "");
-                expectedCalls.push_back(boxName({r, c}) + "=");
+                expectedCalls.push_back(testing_support::boxName({r, c}) + "=");
             }
         }
         EXPECT_EQ(freshView.calls, expectedCalls);
@@ -255,14 +256,14 @@ TEST_F(ExerciseSheetTest, EraseEmptiesAll21BoxesInOrderAndKeepsStrRomanAsItWas) 
     }
 }
 
-TEST_F(ExerciseSheetTest, TheFirstMouseMoveOverTheSurfaceTurnsCommand1RedForGood) {
+TEST_F(ExerciseSheetTest, TheFirstMouseMoveOverTheSurfaceShowsTheFormHoveredForGood) {
     sheet.mouseMovedOverSurface();
     sheet.mouseMovedOverSurface();
     sheet.convertToOrdinals();
     sheet.mouseMovedOverSurface();
 
-    EXPECT_EQ(sheet.command1Look(), (ButtonLook{{255, 0, 0}, 10.0}));
-    EXPECT_EQ(view.looks, std::vector<ButtonLook>{kCommand1HoverLook});
+    EXPECT_TRUE(sheet.hovered());
+    EXPECT_EQ(view.hovers, 1);
 }
 
 TEST(KeyFilter, PassesDigitsSignsAndControlsAndDiscardsEverythingAboveNine) {
@@ -341,8 +342,7 @@ TEST(KeptFormTest, ASheetGivenItsKeptFormBackIsTheSameSheet) {
         EXPECT_EQ(rows(reloaded), rows(before));
         EXPECT_EQ(reloadedView.calls.size(), kBoxCount + (before.strRomanEnabled() ? 1 : 0))
             << "every box is shown, and strRoman";
-        EXPECT_EQ(reloadedView.looks.size(), before.command1Look() == kCommand1HoverLook ? 1U : 0U)
-            << "the look is shown";
+        EXPECT_EQ(reloadedView.hovers, before.hovered() ? 1 : 0) << "the look is shown";
     }
 }
 
@@ -394,7 +394,7 @@ TEST(KeptFormTest, AFormTheSheetCouldNotHaveHeldIsRefusedWhole) {
         EXPECT_FALSE(sheet.restoreKeptForm(c.texts, c.state));
         EXPECT_EQ(sheet.text({0, Column::Number}), "1001");
         EXPECT_FALSE(sheet.strRomanEnabled());
-        EXPECT_TRUE(view.calls.empty() && view.looks.empty());
+        EXPECT_TRUE(view.calls.empty() && view.hovers == 0);
     }
 }
 

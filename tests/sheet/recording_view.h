@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/sheet_view.h"
+#include "support/box_name.h"
 
 #include <string>
 #include <vector>
@@ -11,16 +12,16 @@ namespace sheet {
 class RecordingView final : public SheetView {
 public:
     void showText(BoxId box, const std::string& text) override {
-        calls.emplace_back(boxName(box) + "=" + text);
+        calls.emplace_back(testing_support::boxName(box) + "=" + text);
     }
     void showStrRomanEnabled(bool enabled) override {
         calls.emplace_back(enabled ? "strRoman enabled" : "strRoman disabled");
     }
-    void showCommand1Look(const ButtonLook& look) override { looks.push_back(look); }
+    void showHovered() override { ++hovers; }
     void showMessage(const Message& message) override { messages.push_back(message); }
 
     std::vector<std::string> calls;
-    std::vector<ButtonLook> looks;
+    int hovers = 0;
     std::vector<Message> messages;
 };
 

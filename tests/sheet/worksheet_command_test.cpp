@@ -403,15 +403,14 @@ TEST_F(WorksheetCommandTest, AFolderThatCannotTakeTheWorksheetIsNamedAndTheNextO
          homeFolder, home + refused(besideProgram)},
         {"a folder named numbers.txt in the way", Program::HoldsAFolderNamedNumbersTxt,
          Documents::Present, documentsFolder,
-         documents + refused(besideProgram) + "υπάρχει ήδη φάκελος με το όνομα numbers.txt.\n"},
+         documents + refused(besideProgram) + "υπάρχει ήδη φάκελος με αυτό το όνομα.\n"},
         {"no program folder found", Program::NotFound, Documents::Present, documentsFolder,
          documents + "Δεν βρέθηκε ο φάκελος του προγράμματος.\n\n"},
     };
 #ifdef _WIN32
-    cases.push_back(
-        {"a read-only numbers.txt is kept", Program::ReadOnlyWorksheet, Documents::Present,
-         documentsFolder,
-         documents + refused(besideProgram) + "το αρχείο numbers.txt είναι μόνο για ανάγνωση.\n"});
+    cases.push_back({"a read-only numbers.txt is kept", Program::ReadOnlyWorksheet,
+                     Documents::Present, documentsFolder,
+                     documents + refused(besideProgram) + "το αρχείο είναι μόνο για ανάγνωση.\n"});
 #endif
     sheet.convertToOrdinals(); // answers to every row: the message is about the folders
     sheet.convertToCardinals();
@@ -494,8 +493,7 @@ TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
     std::vector<Case> cases{
         {std::make_error_code(std::errc::no_such_file_or_directory), "ο φάκελος δεν υπάρχει"},
         {std::make_error_code(std::errc::not_a_directory), "μέρος της διαδρομής δεν είναι φάκελος"},
-        {std::make_error_code(std::errc::is_a_directory),
-         "υπάρχει ήδη φάκελος με το όνομα numbers.txt"},
+        {std::make_error_code(std::errc::is_a_directory), "υπάρχει ήδη φάκελος με αυτό το όνομα"},
         {std::make_error_code(std::errc::permission_denied), "δεν επιτρέπεται η εγγραφή εκεί"},
         {std::make_error_code(std::errc::operation_not_permitted),
          "δεν επιτρέπεται η εγγραφή εκεί"},
@@ -514,8 +512,8 @@ TEST(WorksheetNotSavedTest, EveryReasonIsExplained) {
     for (const DWORD code : {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION}) {
         cases.push_back({{static_cast<int>(code), std::system_category()}, heldOpen});
     }
-    cases.push_back({{ERROR_FILE_READ_ONLY, std::system_category()},
-                     "το αρχείο numbers.txt είναι μόνο για ανάγνωση"});
+    cases.push_back(
+        {{ERROR_FILE_READ_ONLY, std::system_category()}, "το αρχείο είναι μόνο για ανάγνωση"});
 #endif
     for (const Case& c : cases) {
         SCOPED_TRACE(c.greek);

@@ -79,7 +79,7 @@ std::string toolTipOf(HWND control) {
     return narrow(text);
 }
 
-COLORREF colorRef(sheet::Rgb rgb) {
+COLORREF colorRef(form::Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
@@ -705,8 +705,8 @@ TEST_F(WindowTest, ClicksConvertWriteTheWorksheetAndErase) {
     EXPECT_EQ(seen[0].text, "Το φύλλο εργασίας ετοιμάστηκε στο παρασκήνιο. Ανοίξτε το αρχείο " +
                                 narrow((programFolder.path() / "numbers.txt").wstring()) +
                                 " και τυπώστε το ή μορφοποιείστε το όπως επιθυμείτε στο word . "
-                                "\n\nΓια να το τυπώσετε από εδώ, πατήστε Ctrl+P: οι λύσεις "
-                                "βγαίνουν σε χωριστή σελίδα.");
+                                "\n\nΓια να το τυπώσετε από εδώ, πατήστε Ctrl+P· οι λύσεις "
+                                "τυπώνονται σε χωριστή σελίδα.");
     EXPECT_EQ(seen[0].style, static_cast<UINT>(MB_OK)) << "no icon for news";
     EXPECT_EQ(seen[0].title, textOf(form->handle()));
 
