@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rows.push_back({texts[3 * r], texts[3 * r + 1], texts[3 * r + 2]});
     }
 
-    const std::string bytes = worksheet::worksheetBytes(worksheet::makeWorksheet(rows)).bytes;
+    const std::string bytes = worksheet::worksheetBytes(worksheet::makeWorksheet(rows));
 
     const std::vector<std::string> written = lines(bytes);
     check(written.size() == 55);

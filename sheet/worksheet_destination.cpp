@@ -34,7 +34,7 @@ std::optional<Message> FolderDestination::put(const worksheet::Worksheet& worksh
 
 std::optional<Message> DownloadDestination::put(const worksheet::Worksheet& worksheet,
                                                 const WorksheetProblems& problems) {
-    download(worksheet::worksheetBytes(worksheet).bytes);
+    download(worksheet::worksheetBytes(worksheet));
     return worksheetDownloaded(problems);
 }
 

@@ -65,7 +65,7 @@
             const worksheet = byId('worksheet');
             worksheet.style.setProperty('--print-size', fontPoints + 'pt');
             worksheet.style.setProperty('--print-line', linePoints + 'pt');
-            worksheet.replaceChildren(...pages.split('\f').slice(0, -1).map((text) => {
+            worksheet.replaceChildren(...pages.map((text) => {
                 const page = document.createElement('pre');
                 page.textContent = text;
                 return page;

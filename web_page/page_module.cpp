@@ -36,8 +36,14 @@ EM_JS(void, viewShowMessage, (bool warning, const char* text),
       { Module.view.showMessage(warning, UTF8ToString(text)); });
 EM_JS(void, viewDownload, (const char* name, const char* bytes, std::size_t size),
       { Module.view.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
-EM_JS(void, viewShowPrint, (double fontPoints, double linePoints, const char* pages),
-      { Module.view.showPrint(fontPoints, linePoints, UTF8ToString(pages)); });
+EM_JS(void, viewShowPrint,
+      (double fontPoints, double linePoints, const char* const* pages, std::size_t count), {
+          const texts = [];
+          for (let page = 0; page < count; page++) {
+              texts.push(UTF8ToString(HEAPU32[(pages >> 2) + page]));
+          }
+          Module.view.showPrint(fontPoints, linePoints, texts);
+      });
 // NOLINTEND
 
 namespace web_page {
@@ -81,23 +87,25 @@ class PageDownload final : public sheet::DownloadDestination {
 
 PageDownload download;
 
-// The printed pages as one text for the page: lines end in a line feed, pages in a form feed.
-std::string printPages(const worksheet::PrintedWorksheet& printed) {
-    std::string text;
-    for (const std::vector<std::string>& page : printed.pages) {
-        for (const std::string& line : page) {
-            text += line + '\n';
-        }
-        text += '\f';
-    }
-    return text;
-}
-
-// The worksheet of the boxes as they stand, as the page prints it.
+// The worksheet of the boxes as they stand, as the page prints it: each page's text, its lines
+// ending in a line feed, as a preformatted block shows them.
 void showPrint() {
     const worksheet::PrintedWorksheet printed =
         exerciseSheet.printedWorksheet(worksheet::kEitherPaper);
-    viewShowPrint(printed.fontPoints, printed.linePoints, printPages(printed).c_str());
+    std::vector<std::string> pages;
+    pages.reserve(printed.pages.size());
+    for (const std::vector<std::string>& lines : printed.pages) {
+        std::string& page = pages.emplace_back();
+        for (const std::string& line : lines) {
+            page.append(line).append(1, '\n');
+        }
+    }
+    std::vector<const char*> texts;
+    texts.reserve(pages.size());
+    for (const std::string& page : pages) {
+        texts.push_back(page.c_str());
+    }
+    viewShowPrint(printed.fontPoints, printed.linePoints, texts.data(), texts.size());
 }
 
 // The texts of a kept form, as the page hands them over one by one.

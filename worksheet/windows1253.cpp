@@ -24,21 +24,17 @@ std::optional<unsigned char> windows1253Byte(char32_t character) {
 }
 
 void Windows1253Sink::write(std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
+    // One byte a character, into room made once: no character takes fewer bytes in UTF-8.
+    std::string bytes(text.size(), '\0');
+    std::size_t size = 0;
     while (!text.empty()) {
         const Utf8Character character = decodeUtf8(text);
         text.remove_prefix(character.length);
-        std::optional<unsigned char> byte;
-        if (character.valid) {
-            byte = windows1253Byte(character.codePoint);
-        }
-        if (!byte) {
-            byte = '?';
-            ++m_replaced;
-        }
-        bytes += static_cast<char>(*byte);
+        const std::optional<unsigned char> byte =
+            character.valid ? windows1253Byte(character.codePoint) : std::nullopt;
+        bytes[size++] = static_cast<char>(byte.value_or('?'));
     }
+    bytes.resize(size);
     m_bytes.write(bytes);
 }
 

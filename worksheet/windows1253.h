@@ -46,19 +46,16 @@ inline constexpr std::array<char16_t, 128> kWindows1253UpperHalf{
 std::optional<unsigned char> windows1253Byte(char32_t character);
 
 // Passes UTF-8 text on to another sink in Windows-1253, one byte a character. A character the
-// code page lacks, or a malformed piece of UTF-8, is written as one "?" and counted. Each write
-// must hold whole characters, as the zoned line writer's statements do.
+// code page lacks, or a malformed piece of UTF-8, is written as one "?". Each write must hold
+// whole characters, as the worksheet's lines do.
 class Windows1253Sink final : public ByteSink {
 public:
     explicit Windows1253Sink(ByteSink& bytes) : m_bytes(bytes) {}
 
     void write(std::string_view text) override;
-    // How many characters were written as "?".
-    std::size_t replacedCount() const { return m_replaced; }
 
 private:
     ByteSink& m_bytes;
-    std::size_t m_replaced = 0;
 };
 
 } // namespace worksheet

@@ -117,45 +117,31 @@ WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWrite
 
 namespace {
 
-// Keeps the lines the writer prints, without their line ends. The writer writes every control
-// character of a text as "?", so each CR LF it writes is a line end of its own.
-class LineSink final : public ByteSink {
+// Keeps the lines the writer hands on.
+class LineList final : public LineSink {
 public:
-    void write(std::string_view bytes) override {
-        for (std::size_t end; (end = bytes.find("\r\n")) != std::string_view::npos;
-             bytes.remove_prefix(end + 2)) {
-            m_line += bytes.substr(0, end);
-            m_lines.push_back(std::move(m_line));
-            m_line.clear();
-        }
-        m_line += bytes;
-    }
-    std::vector<std::string> lines() && { return std::move(m_lines); }
+    void line(std::string_view utf8) override { lines.emplace_back(utf8); }
 
-private:
-    std::vector<std::string> m_lines;
-    std::string m_line;
+    std::vector<std::string> lines;
 };
 
-// Writes the worksheet's lines into bytes in Windows-1253; how many characters were written as
-// "?", by the writer or by the code page.
-std::size_t writeEncoded(const Worksheet& worksheet, ByteSink& bytes) {
+// Writes the worksheet's lines into bytes: each in Windows-1253, then its line end.
+void writeEncoded(const Worksheet& worksheet, ByteSink& bytes) {
     Windows1253Sink encoded(bytes);
     for (const std::string& line : worksheet.lines) {
-        encoded.write(line + "\r\n");
+        encoded.write(line);
+        bytes.write("\r\n");
     }
-    return worksheet.replacedCharacters + encoded.replacedCount();
 }
 
 } // namespace
 
 Worksheet makeWorksheet(std::span<const WorksheetRow> rows) {
-    LineSink lines;
+    LineList lines;
     ZonedLineWriter out(lines);
     Worksheet worksheet;
     worksheet.parts = printWorksheet(rows, out);
-    worksheet.lines = std::move(lines).lines();
-    worksheet.replacedCharacters = out.replacedCount();
+    worksheet.lines = std::move(lines.lines);
     worksheet.rows = rows.size();
     return worksheet;
 }
@@ -178,17 +164,17 @@ std::vector<std::string> charactersWrittenAsQuestionMarks(std::string_view text)
     return written;
 }
 
-WorksheetBytes worksheetBytes(const Worksheet& worksheet) {
+std::string worksheetBytes(const Worksheet& worksheet) {
     StringSink bytes;
-    const std::size_t replaced = writeEncoded(worksheet, bytes);
-    return {bytes.bytes(), replaced};
+    writeEncoded(worksheet, bytes);
+    return bytes.bytes();
 }
 
 SaveOutcome saveWorksheet(const Worksheet& worksheet, const std::filesystem::path& folder) {
     SaveOutcome outcome{folder / kWorksheetFileName, {}};
     try {
         ReplacingFile file(outcome.file);
-        outcome.replacedCharacters = writeEncoded(worksheet, file);
+        writeEncoded(worksheet, file);
         file.commit();
     } catch (const std::system_error& failure) {
         outcome.error = failure.code();

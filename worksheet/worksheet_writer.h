@@ -42,16 +42,16 @@ struct WorksheetParts {
     std::size_t answers;   // the first row's answer line
 };
 
-// Prints the whole worksheet through out, as text; where its lines stand.
+// Prints the whole worksheet through out, as lines; where its lines stand.
 WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
 
 // The worksheet, made once from the rows and then encoded as a file or laid out on paper: its
-// lines in UTF-8, without line ends, and where its parts stand among them.
+// lines in UTF-8, as the zoned line writer laid them out, without line ends, and where its
+// parts stand among them.
 struct Worksheet {
     std::vector<std::string> lines;
     WorksheetParts parts{};
-    std::size_t rows = 0;               // the exercise rows, one answer line each
-    std::size_t replacedCharacters = 0; // characters that could not be a line's, written as "?"
+    std::size_t rows = 0; // the exercise rows, one answer line each
 
     bool inAnswerKey(std::size_t line) const { return line >= parts.answerKey; }
     bool isAnswer(std::size_t line) const {
@@ -62,20 +62,15 @@ Worksheet makeWorksheet(std::span<const WorksheetRow> rows);
 
 // The characters of a box's text that numbers.txt holds as "?", each once in the order they
 // come: those Windows-1253 lacks, as typed, and control characters and malformed UTF-8, each
-// as an empty string.
+// as an empty string. The one rule for "?": the zoned line writer's, then the code page's.
 std::vector<std::string> charactersWrittenAsQuestionMarks(std::string_view text);
 
-// The worksheet as the bytes of numbers.txt, in Windows-1253, with CR LF line ends.
-struct WorksheetBytes {
-    std::string bytes;
-    std::size_t replacedCharacters = 0; // characters written as "?"
-};
-WorksheetBytes worksheetBytes(const Worksheet& worksheet);
+// The worksheet as the bytes of numbers.txt: each line in Windows-1253, then CR LF.
+std::string worksheetBytes(const Worksheet& worksheet);
 
 struct SaveOutcome {
-    std::filesystem::path file;         // the worksheet written, or the one that could not be
-    std::error_code error;              // the system's reason when it could not be written
-    std::size_t replacedCharacters = 0; // characters written as "?"
+    std::filesystem::path file; // the worksheet written, or the one that could not be
+    std::error_code error;      // the system's reason when it could not be written
 
     bool saved() const { return !error; }
 };

@@ -7,9 +7,8 @@
 namespace worksheet {
 
 void ZonedLineWriter::print(std::span<const Element> statement) {
-    std::string bytes;
     for (const Element& element : statement) {
-        appendText(element.text, bytes);
+        appendText(element.text);
         switch (element.separator) {
         case Separator::Semicolon:
             break;
@@ -17,21 +16,21 @@ void ZonedLineWriter::print(std::span<const Element> statement) {
             // Always to the next zone start past the current column: a comma met exactly at a
             // zone start pads a whole zone.
             const std::size_t padding = kZoneWidth - m_column % kZoneWidth;
-            bytes.append(padding, ' ');
+            m_line.append(padding, ' ');
             m_column += padding;
             break;
         }
         case Separator::EndOfLine:
-            bytes += "\r\n";
+            m_sink.line(m_line);
+            m_line.clear();
             m_column = 0;
             ++m_lineEnds;
             break;
         }
     }
-    m_sink.write(bytes);
 }
 
-void ZonedLineWriter::appendText(std::string_view utf8, std::string& out) {
+void ZonedLineWriter::appendText(std::string_view utf8) {
     // The characters written as they are go out in runs, and only what ends a run appends, so
     // that a long text costs no call that can fail for each of its characters.
     std::size_t runStart = 0;
@@ -48,13 +47,12 @@ void ZonedLineWriter::appendText(std::string_view utf8, std::string& out) {
             at += character.length;
             continue;
         }
-        out.append(utf8.data() + runStart, at - runStart);
-        out += '?';
-        ++m_replaced;
+        m_line.append(utf8.data() + runStart, at - runStart);
+        m_line += '?';
         at += character.length;
         runStart = at;
     }
-    out.append(utf8.data() + runStart, at - runStart);
+    m_line.append(utf8.data() + runStart, at - runStart);
 }
 
 } // namespace worksheet

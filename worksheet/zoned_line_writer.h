@@ -7,17 +7,16 @@
 // 14-column print zone (comma), or on a new line (end of line). A statement that ends in a
 // semicolon or comma leaves the line open for the next statement to continue.
 //
-// Text is given and written as UTF-8, with CR LF line ends; columns are counted in characters.
-// What cannot be one character of a line is written as one "?" and counted: a malformed UTF-8
-// sequence, and a control character (a line break pasted into an item would otherwise break
-// the worksheet's lines). The writer lays text out only: where the text becomes a file's
-// bytes, a Windows1253Sink encodes it.
-
-#include "worksheet/byte_sink.h"
+// Text is given and laid out as UTF-8; columns are counted in characters. What cannot be one
+// character of a line is written as one "?": a malformed UTF-8 sequence, and a control
+// character (a line break pasted into an item would otherwise break the worksheet's lines).
+// The writer lays text out only, and hands on each line as it ends: the line ends and the code
+// page of a file are the encoding's (see worksheetBytes).
 
 #include <cstddef>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace worksheet {
@@ -30,7 +29,7 @@ constexpr bool isControl(char32_t character) {
 enum class Separator {
     Semicolon, // nothing between this item and the next
     Comma,     // spaces up to the start of the next print zone
-    EndOfLine, // carriage return and line feed
+    EndOfLine, // the line ends
 };
 
 struct Element {
@@ -43,11 +42,23 @@ struct Element {
     Separator separator;
 };
 
+// Where the writer hands each line when it ends: its text in UTF-8, without a line end.
+class LineSink {
+public:
+    virtual void line(std::string_view utf8) = 0;
+
+protected:
+    LineSink() = default;
+    LineSink(const LineSink&) = default;
+    LineSink& operator=(const LineSink&) = default;
+    ~LineSink() = default;
+};
+
 class ZonedLineWriter {
 public:
     static constexpr std::size_t kZoneWidth = 14;
 
-    explicit ZonedLineWriter(ByteSink& sink) : m_sink(sink) {}
+    explicit ZonedLineWriter(LineSink& sink) : m_sink(sink) {}
 
     void print(std::span<const Element> statement);
     void print(std::initializer_list<Element> statement) {
@@ -56,18 +67,16 @@ public:
 
     // Characters written since the last line end.
     std::size_t column() const { return m_column; }
-    // Line ends written so far: the number of the line being written, counted from 0.
+    // Lines ended so far: the number of the line being written, counted from 0.
     std::size_t lineEnds() const { return m_lineEnds; }
-    // How many characters were written as "?" because they could not be written as themselves.
-    std::size_t replacedCount() const { return m_replaced; }
 
 private:
-    void appendText(std::string_view utf8, std::string& out);
+    void appendText(std::string_view utf8);
 
-    ByteSink& m_sink;
+    LineSink& m_sink;
+    std::string m_line; // the line being written, until it ends
     std::size_t m_column = 0;
     std::size_t m_lineEnds = 0;
-    std::size_t m_replaced = 0;
 };
 
 } // namespace worksheet

@@ -335,7 +335,7 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
             sheet.writeWorksheet(d.destination);
             EXPECT_EQ(&d.destination == &download ? download.bytes
                                                   : readBytes(folder.path() / "numbers.txt"),
-                      worksheet::worksheetBytes(worksheet::makeWorksheet(rows)).bytes)
+                      worksheet::worksheetBytes(worksheet::makeWorksheet(rows)))
                 << "the file as it was";
             ASSERT_EQ(view.messages.size(), 1U);
             const Message& message = view.messages.front();

@@ -13,7 +13,7 @@ struct TaggedWorksheet {
     explicit TaggedWorksheet(char tag)
         : number(200, tag), rows(7, {number, "τακτικό ", "απόλυτο "}) {}
 
-    std::string bytes() const { return worksheetBytes(makeWorksheet(rows)).bytes; }
+    std::string bytes() const { return worksheetBytes(makeWorksheet(rows)); }
 
     std::string number;
     std::vector<WorksheetRow> rows;
