@@ -4,7 +4,7 @@ that the browser shows the form without asking for another file first, and lets 
 style sheet and script through the page's Content-Security-Policy, by their SHA-256 hashes; no
 other inline style or script runs. The picture is written as a data: address, which the policy
 then allows for pictures only. The script is told the address of its module, with the module's
-version in it.
+version in it. Comments are left out of what is put in.
 
 The page is written in ASCII alone, each other character as a reference to its code (&#x3b1;
 in the markup, \u03b1 in the script, \0003b1 in the style sheet): its bytes then read the same
@@ -41,6 +41,15 @@ def style_in_ascii(text):
     return NOT_ASCII.sub(lambda found: f"\\{ord(found.group()):06x}", text)
 
 
+def without_comments(script, style):
+    """The script without its lines of comment, and the style sheet without its comments: they
+    are for the reader of the sources, and would weigh on every visit. (The script's comments
+    stand on lines of their own; what follows code on its line stays.)"""
+    script = "".join(line for line in script.splitlines(keepends=True)
+                     if not line.lstrip().startswith("//"))
+    return script, re.sub(r"/\*.*?\*/\n?", "", style, flags=re.S)
+
+
 def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
@@ -61,8 +70,10 @@ def replaced(text, old, new):
 
 def main(page_path, style_path, script_path, picture_path, module_path, out_path):
     page = markup_in_ascii(pathlib.Path(page_path).read_text(encoding="utf-8"))
-    style = style_in_ascii("\n" + pathlib.Path(style_path).read_text(encoding="utf-8"))
-    script = script_in_ascii("\n" + pathlib.Path(script_path).read_text(encoding="utf-8"))
+    script, style = without_comments(pathlib.Path(script_path).read_text(encoding="utf-8"),
+                                     pathlib.Path(style_path).read_text(encoding="utf-8"))
+    style = style_in_ascii("\n" + style)
+    script = script_in_ascii("\n" + script)
     if "</style" in style or "</script" in script:
         raise SystemExit("inline_page.py: an inlined text would end its element early")
     page = replaced(page, '<link rel="stylesheet" href="page.css">', f"<style>{style}</style>")
