@@ -187,10 +187,6 @@ void Form1takt::buildControls() {
             }
             previous = control;
         }
-        if (design.box) {
-            m_boxes[design.box->row][static_cast<std::size_t>(design.box->column)] =
-                static_cast<QLineEdit*>(control);
-        }
         if (design.keyFilter) {
             control->installEventFilter(this);
         }
@@ -222,7 +218,7 @@ void Form1takt::connectControls() {
 }
 
 QLineEdit* Form1takt::box(sheet::BoxId id) const {
-    return m_boxes.at(id.row).at(static_cast<std::size_t>(id.column));
+    return static_cast<QLineEdit*>(m_controls.at(form::rowOf(id)));
 }
 
 void Form1takt::centreOnScreen() {

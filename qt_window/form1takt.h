@@ -8,7 +8,6 @@
 #include "sheet/exercise_sheet.h"
 #include "sheet/sheet_view.h"
 
-#include <array>
 #include <vector>
 
 #include <QWidget>
@@ -53,7 +52,6 @@ private:
     PreviewPaper m_paper;
     sheet::ExerciseSheet m_sheet;
     std::vector<QWidget*> m_controls; // one per row of the design, in its order
-    std::array<std::array<QLineEdit*, 3>, sheet::kRowCount> m_boxes{};
 };
 
 } // namespace qt_window

@@ -10,6 +10,7 @@
 
 #include "form/design.h"
 #include "form/scaling.h"
+#include "web_page/css.h"
 
 #include <cstdio>
 #include <string>
@@ -40,27 +41,22 @@ std::string escaped(std::string_view text) {
     return result;
 }
 
-std::string rgb(form::Rgb colour) {
-    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
-           std::to_string(colour.blue) + ")";
-}
-
 // The text colour and background the design paints a control in.
 std::pair<std::string, std::string> colours(const form::ControlDesign& control) {
     const form::StandardColours& standard = form::kStandardColours;
     switch (control.kind) {
     case form::ControlKind::TextBox:
-        return {rgb(control.foreground.value_or(standard.boxText)),
-                rgb(control.background.value_or(standard.boxGround))};
+        return {web_page::css(control.foreground.value_or(standard.boxText)),
+                web_page::css(control.background.value_or(standard.boxGround))};
     case form::ControlKind::Label:
-        return {rgb(control.foreground.value_or(form::kLabelText)), "none"};
+        return {web_page::css(control.foreground.value_or(form::kLabelText)), "none"};
     case form::ControlKind::GraphicalButton:
     case form::ControlKind::PictureButton:
     case form::ControlKind::StandardButton:
         break;
     }
-    return {rgb(control.foreground.value_or(standard.buttonText)),
-            rgb(control.background.value_or(standard.buttonFace))};
+    return {web_page::css(control.foreground.value_or(standard.buttonText)),
+            web_page::css(control.background.value_or(standard.buttonFace))};
 }
 
 // The window's faces, in the order a window tries them.

@@ -13,9 +13,6 @@
     const byId = (id) => document.getElementById(id);
     const inForm = (element) => element instanceof Element &&
         element.parentElement !== null && element.parentElement.classList.contains('form');
-    // The module names a control by its row of the design, which is its place in the form.
-    const rowOf = (control) => [...control.parentElement.children].indexOf(control);
-    const control = (row) => document.querySelector('.form').children[row];
 
     let sheet = null; // the sheet's functions, once its module has started
     const waiting = [];
@@ -43,14 +40,14 @@
 
     // What the sheet reports.
     const view = {
-        showText(row, text) {
-            control(row).value = text;
+        showText(name, text) {
+            byId(name).value = text;
         },
-        showEnabled(row, enabled) {
-            control(row).disabled = !enabled;
+        showEnabled(name, enabled) {
+            byId(name).disabled = !enabled;
         },
-        showLook(row, face, points) {
-            const button = control(row);
+        showLook(name, face, points) {
+            const button = byId(name);
             button.style.background = face;
             button.style.fontSize = points + 'pt';
         },
@@ -128,14 +125,14 @@
     function edited(box) {
         const text = box.value;
         if (sheet) {
-            sheet.edit(rowOf(box), text);
+            sheet.edit(box.id, text);
             return;
         }
         editedEarly.add(box);
         keep();
         withSheet(() => {
             box.value = filtered(box) ? accepted(text) : text;
-            sheet.edit(rowOf(box), box.value);
+            sheet.edit(box.id, box.value);
         });
     }
     document.addEventListener('input', (event) => {
@@ -186,14 +183,14 @@
             }
             box.value = after.slice(0, start) + accepted(after.slice(start, after.length - end)) +
                 after.slice(after.length - end);
-            sheet.edit(rowOf(box), box.value);
+            sheet.edit(box.id, box.value);
         });
     });
 
     document.addEventListener('click', (event) => {
         const button = event.target instanceof Element && event.target.closest('button');
         if (button && inForm(button)) {
-            withSheet(() => sheet.click(rowOf(button)));
+            withSheet(() => sheet.click(button.id));
         }
     });
     let hovered = false;
@@ -363,17 +360,17 @@
                 return result;
             };
             sheet = {
-                edit: keeping(module.cwrap('pageEdit', null, ['number', 'string'])),
-                click: keeping(module.cwrap('pageClick', null, ['number'])),
+                edit: keeping(module.cwrap('pageEdit', null, ['string', 'string'])),
+                click: keeping(module.cwrap('pageClick', null, ['string'])),
                 hover: keeping(module.cwrap('pageHover', null, [])),
                 accepts: module.cwrap('pageAccepts', 'boolean', ['string']),
                 kept: module.cwrap('pageKeptState', 'string', []),
-                keepText: module.cwrap('pageKeepText', null, ['number', 'string']),
+                keepText: module.cwrap('pageKeepText', null, ['string', 'string']),
                 restore: module.cwrap('pageRestoreKeptForm', 'boolean', ['string']),
             };
             startedLate();
             if (keptAtLoad) {
-                boxes().forEach((box, row) => sheet.keepText(rowOf(box), keptAtLoad.boxes[row]));
+                boxes().forEach((box, row) => sheet.keepText(box.id, keptAtLoad.boxes[row]));
                 if (!sheet.restore(keptAtLoad.sheet)) {
                     refuseKept();
                 }
@@ -383,7 +380,7 @@
                         if (filtered(box)) {
                             box.value = accepted(box.value);
                         }
-                        sheet.edit(rowOf(box), box.value);
+                        sheet.edit(box.id, box.value);
                     }
                 }
             }
@@ -414,7 +411,7 @@
         });
         document.head.append(module);
         if (document.activeElement === document.body) {
-            control(0).focus();
+            document.querySelector('.form').firstElementChild.focus();
         }
     }
     // The form is shown when the browser reports its first paint; a browser that reports no

@@ -24,14 +24,14 @@
 #include <vector>
 
 // What the sheet reports, handed to the page's view object (Module.view); a control is named by
-// its row of the design, which is also its place among the form's elements.
+// its designer name, which is its element's id.
 // NOLINTBEGIN: the page's script, written in JavaScript
-EM_JS(void, viewShowText, (std::size_t row, const char* text),
-      { Module.view.showText(row, UTF8ToString(text)); });
-EM_JS(void, viewShowEnabled, (std::size_t row, bool enabled),
-      { Module.view.showEnabled(row, enabled); });
-EM_JS(void, viewShowLook, (std::size_t row, const char* face, double points),
-      { Module.view.showLook(row, UTF8ToString(face), points); });
+EM_JS(void, viewShowText, (const char* name, const char* text),
+      { Module.view.showText(UTF8ToString(name), UTF8ToString(text)); });
+EM_JS(void, viewShowEnabled, (const char* name, bool enabled),
+      { Module.view.showEnabled(UTF8ToString(name), enabled); });
+EM_JS(void, viewShowLook, (const char* name, const char* face, double points),
+      { Module.view.showLook(UTF8ToString(name), UTF8ToString(face), points); });
 EM_JS(void, viewShowMessage, (bool warning, const char* text),
       { Module.view.showMessage(warning, UTF8ToString(text)); });
 EM_JS(void, viewDownload, (const char* name, const char* bytes, std::size_t size),
@@ -50,20 +50,25 @@ namespace web_page {
 
 namespace {
 
+// A box's designer name, as its element's id.
+std::string name(sheet::BoxId box) {
+    return std::string(form::kControls[form::rowOf(box)].name);
+}
+
 class PageView final : public sheet::SheetView {
 public:
     void showText(sheet::BoxId box, const std::string& text) override {
-        viewShowText(form::rowOf(box), text.c_str());
+        viewShowText(name(box).c_str(), text.c_str());
     }
     void showStrRomanEnabled(bool enabled) override {
-        viewShowEnabled(form::rowOf(form::ordinal(0)), enabled);
+        viewShowEnabled(name(form::ordinal(0)).c_str(), enabled);
     }
     // Each button the design gives a hovered look takes it.
     void showHovered() override {
-        for (std::size_t row = 0; row < form::kControls.size(); ++row) {
-            const form::ControlDesign& design = form::kControls[row];
+        for (const form::ControlDesign& design : form::kControls) {
             if (design.hover) {
-                viewShowLook(row, css(*form::faceOf(design, true)).c_str(),
+                viewShowLook(std::string(design.name).c_str(),
+                             css(*form::faceOf(design, true)).c_str(),
                              form::captionPointsOf(design, true));
             }
         }
@@ -111,21 +116,16 @@ void showPrint() {
 // The texts of a kept form, as the page hands them over one by one.
 std::array<std::string, sheet::kBoxCount> keptTexts;
 
-// The design's row of a control the page names, if there is one.
-const form::ControlDesign* design(std::size_t row) {
-    return row < form::kControls.size() ? &form::kControls[row] : nullptr;
-}
-
 } // namespace
 
 } // namespace web_page
 
-// What the page's script calls, for the control at a row of the design; texts are UTF-8.
+// What the page's script calls, for the control of a designer name; texts are UTF-8.
 extern "C" {
 
 // The user changed a box's text.
-EMSCRIPTEN_KEEPALIVE void pageEdit(std::size_t row, const char* text) {
-    if (const form::ControlDesign* control = web_page::design(row); control && control->box) {
+EMSCRIPTEN_KEEPALIVE void pageEdit(const char* name, const char* text) {
+    if (const form::ControlDesign* control = form::findControl(name); control && control->box) {
         web_page::exerciseSheet.setText(*control->box, text);
         web_page::showPrint();
     }
@@ -133,8 +133,8 @@ EMSCRIPTEN_KEEPALIVE void pageEdit(std::size_t row, const char* text) {
 
 // A click on a button: the command its design names. The worksheet is handed to the page to
 // download.
-EMSCRIPTEN_KEEPALIVE void pageClick(std::size_t row) {
-    const form::ControlDesign* control = web_page::design(row);
+EMSCRIPTEN_KEEPALIVE void pageClick(const char* name) {
+    const form::ControlDesign* control = form::findControl(name);
     if (control != nullptr && control->command) {
         web_page::exerciseSheet.run(*control->command, web_page::download);
         web_page::showPrint();
@@ -156,8 +156,8 @@ EMSCRIPTEN_KEEPALIVE const char* pageKeptState() {
 // A kept form given back, in two steps, as a page hands over no list of texts: each box's kept
 // text, then the kept state, which takes them all back with it, or none; the print follows
 // once.
-EMSCRIPTEN_KEEPALIVE void pageKeepText(std::size_t row, const char* text) {
-    if (const form::ControlDesign* control = web_page::design(row); control && control->box) {
+EMSCRIPTEN_KEEPALIVE void pageKeepText(const char* name, const char* text) {
+    if (const form::ControlDesign* control = form::findControl(name); control && control->box) {
         web_page::keptTexts.at(sheet::keptPlace(*control->box)) = text;
     }
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace worksheet {
 
@@ -19,6 +20,23 @@ std::filesystem::path ReplacingFile::temporaryName(unsigned long process, int at
                                std::to_string(seed + static_cast<unsigned>(attempt)) + ".tmp";
     name.append(unique.begin(), unique.end());
     return m_target.parent_path() / name;
+}
+
+// A temporary name is tried until one is free: another writer may have taken it a moment
+// before, between choosing and making it.
+ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(target)) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        m_temporary = temporaryName(currentProcess(), attempt);
+        const std::error_code made = createNew(m_temporary);
+        if (!made) {
+            return;
+        }
+        if (made != std::errc::file_exists) {
+            fail("cannot create a file beside", made);
+        }
+    }
+    fail("cannot find a free temporary name beside", std::make_error_code(std::errc::file_exists));
 }
 
 void ReplacingFile::fail(const char* what, std::error_code reason) const {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace worksheet {
 
@@ -39,6 +40,11 @@ private:
     [[noreturn]] void fail(const char* what, std::error_code reason) const;
     // A hidden name beside the target that no other writer picks (see temporaryName).
     std::filesystem::path temporaryName(unsigned long process, int attempt) const;
+    // The system's: the running process's number, and a new file of that name opened for
+    // writing as m_file; std::errc::file_exists if the name is taken, the system's reason if
+    // the file cannot be made.
+    static unsigned long currentProcess();
+    std::error_code createNew(const std::filesystem::path& temporary);
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;

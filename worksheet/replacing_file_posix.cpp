@@ -23,19 +23,16 @@ int descriptor(std::intptr_t file) {
 
 } // namespace
 
-ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(target)) {
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        m_temporary = temporaryName(static_cast<unsigned long>(getpid()), attempt);
-        m_file = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_file >= 0) {
-            return;
-        }
-        if (errno != EEXIST) {
-            fail("cannot create a file beside", lastError());
-        }
+unsigned long ReplacingFile::currentProcess() {
+    return static_cast<unsigned long>(getpid());
+}
+
+std::error_code ReplacingFile::createNew(const std::filesystem::path& temporary) {
+    m_file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (m_file >= 0) {
+        return {};
     }
-    fail("cannot find a free temporary name beside", std::make_error_code(std::errc::file_exists));
+    return errno == EEXIST ? std::make_error_code(std::errc::file_exists) : lastError();
 }
 
 ReplacingFile::~ReplacingFile() {

@@ -46,21 +46,19 @@ std::wstring extendedLengthPath(const std::filesystem::path& path) {
            (unknown ? path : absolute).lexically_normal().make_preferred().native();
 }
 
-ReplacingFile::ReplacingFile(std::filesystem::path target) : m_target(std::move(target)) {
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        m_temporary = temporaryName(GetCurrentProcessId(), attempt);
-        const HANDLE file = CreateFileW(extendedLengthPath(m_temporary).c_str(), GENERIC_WRITE, 0,
-                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            m_file = reinterpret_cast<std::intptr_t>(file);
-            return;
-        }
-        if (GetLastError() != ERROR_FILE_EXISTS) {
-            fail("cannot create a file beside", lastError());
-        }
+unsigned long ReplacingFile::currentProcess() {
+    return GetCurrentProcessId();
+}
+
+std::error_code ReplacingFile::createNew(const std::filesystem::path& temporary) {
+    const HANDLE file = CreateFileW(extendedLengthPath(temporary).c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        m_file = reinterpret_cast<std::intptr_t>(file);
+        return {};
     }
-    fail("cannot find a free temporary name beside", std::make_error_code(std::errc::file_exists));
+    return GetLastError() == ERROR_FILE_EXISTS ? std::make_error_code(std::errc::file_exists)
+                                               : lastError();
 }
 
 ReplacingFile::~ReplacingFile() {
