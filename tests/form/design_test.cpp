@@ -2,6 +2,7 @@
 #include "form/scaling.h"
 #include "support/box_name.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -32,6 +33,59 @@ TEST(ScalingTest, TwipsAndPointsBecomePixelsAtEachCommonDensity) {
         EXPECT_EQ(toPixels({0, 0, kForm.clientWidth, kForm.clientHeight}, c.dpi), c.client);
         EXPECT_EQ(fontPixels(kWindowFont.points, c.dpi), c.windowFont);
         EXPECT_EQ(fontPixels(13.5, c.dpi), c.labelFont);
+    }
+}
+
+// Every control where the designer drew it, in pixels at 96 dots per inch (15 twips a pixel),
+// with its caption, colours and font; the windows and the page are built from this table.
+TEST(DesignTest, EveryControlIsAsTheDesignerDrewIt) {
+    struct Case {
+        std::string name;
+        ControlKind kind;
+        PixelRect pixels;
+        std::string_view caption;
+        std::optional<Rgb> background; // a box's, or a button's face
+        std::optional<Rgb> foreground;
+        FontDesign font;
+    };
+    const Rgb paleYellow{255, 255, 128};
+    const Rgb teal{0, 128, 128};
+    const FontDesign window{8.25, false};
+    using enum ControlKind;
+    // clang-format off
+    std::vector<Case> cases{
+        {"intnumber", TextBox,         {64, 48, 81, 25},    "", paleYellow, Rgb{0, 0, 255}, {9.75, false}},
+        {"strRoman",  TextBox,         {208, 48, 193, 24},  "", paleYellow, Rgb{255, 0, 0}, {9.75, true}},
+        {"strgreek",  TextBox,         {416, 48, 201, 25},  "", paleYellow, Rgb{0, 0, 192}, {9.75, true}},
+        {"Command1",  GraphicalButton, {64, 328, 89, 65},   "Μετατροπή αριθμών σε τακτικά αριθμητικά", Rgb{255, 255, 0}, {}, window},
+        {"Command2",  GraphicalButton, {160, 328, 81, 65},  "Μετατροπή αριθμών σε απόλυτα αριθμητικά", Rgb{255, 0, 0}, {}, window},
+        {"Command3",  PictureButton,   {16, 328, 41, 65},   "", {}, {}, window},
+        {"Command4",  StandardButton,  {496, 296, 113, 25}, "Φύλλο εργασίας", {}, {}, window},
+        {"Label1",    Label,           {8, 8, 241, 25},     "Γράψε αριθμό μέχρι το 29999", {}, teal, {9.75, true}},
+        {"Label2",    Label,           {240, 24, 161, 25},  "Τακτικά αριθμητικά ", {}, teal, {8.25, true}},
+        {"Label3",    Label,           {472, 16, 137, 25},  "Απόλυτα αριθμητικά", {}, Rgb{0, 128, 0}, {8.25, true}},
+        {"Label4",    Label,           {56, 288, 153, 32},  "TRELOVANDIKA®\r\n\r\n", {}, Rgb{128, 128, 0}, {13.5, false}},
+    };
+    // clang-format on
+    // Rows 1 to 6: plain boxes in the window's font, 32 pixels apart.
+    for (int r = 1; r <= 6; ++r) {
+        const std::string row = std::to_string(r);
+        const int top = 48 + 32 * r;
+        cases.push_back({"intnumber" + row, TextBox, {64, top, 81, 25}, "", {}, {}, window});
+        cases.push_back({"strRoman" + row, TextBox, {208, top, 193, 25}, "", {}, {}, window});
+        cases.push_back({"strgreek" + row, TextBox, {416, top, 201, 25}, "", {}, {}, window});
+    }
+    EXPECT_EQ(cases.size(), kControls.size()) << "a control the designer did not draw";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ControlDesign* control = findControl(c.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->kind, c.kind);
+        EXPECT_EQ(toPixels(control->place, kDesignDpi), c.pixels);
+        EXPECT_EQ(control->caption, c.caption);
+        EXPECT_EQ(control->background, c.background);
+        EXPECT_EQ(control->foreground, c.foreground);
+        EXPECT_EQ(control->font, c.font);
     }
 }
 

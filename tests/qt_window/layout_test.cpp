@@ -1,3 +1,4 @@
+#include "form/design.h"
 #include "form_fixture.h"
 #include "qt_window/face_button.h"
 
@@ -5,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QAccessible>
@@ -30,38 +32,53 @@ struct Expected {
     QString accessibleName;
 };
 
-// The form as designed, in pixels at 96 dots per inch (15 twips a pixel).
+QColor qt(form::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+// Each control as the design's table has it (tests/form checks the table against the designer's
+// form), in what Qt shows: its place in pixels at the design's density, its text at start (a
+// number box its sample number, a caption's line breaks as line feeds), its colours and font.
 std::vector<Expected> designedControls() {
-    const QColor paleYellow(255, 255, 128);
-    const QColor teal(0, 128, 128);
-    const QString ordinal = "Μετατροπή αριθμών σε τακτικά αριθμητικά";
-    const QString cardinal = "Μετατροπή αριθμών σε απόλυτα αριθμητικά";
-    // clang-format off
-    std::vector<Expected> controls{
-        // name       kind              place                text     background/face      text colour        points bold   enabled accessible name
-        {"intnumber", Kind::Box,        {64, 48, 81, 25},    "1001",  paleYellow,          QColor(0, 0, 255),   9.75, false, true,  "Αριθμός 1"},
-        {"strRoman",  Kind::Box,        {208, 48, 193, 24},  "",      paleYellow,          QColor(255, 0, 0),   9.75, true,  false, "Τακτικό αριθμητικό 1"},
-        {"strgreek",  Kind::Box,        {416, 48, 201, 25},  "",      paleYellow,          QColor(0, 0, 192),   9.75, true,  true,  "Απόλυτο αριθμητικό 1"},
-        {"Command1",  Kind::FaceButton, {64, 328, 89, 65},   ordinal, QColor(255, 255, 0), {},                  8.25, false, true,  ordinal},
-        {"Command2",  Kind::FaceButton, {160, 328, 81, 65},  cardinal, QColor(255, 0, 0),  {},                  8.25, false, true,  cardinal},
-        {"Command3",  Kind::FaceButton, {16, 328, 41, 65},   "",      {},                  {},                  8.25, false, true,  "Σβήσιμο"},
-        {"Command4",  Kind::PushButton, {496, 296, 113, 25}, "Φύλλο εργασίας", {},         {},                  8.25, false, true,  "Φύλλο εργασίας"},
-        {"Label1",    Kind::Label,      {8, 8, 241, 25},     "Γράψε αριθμό μέχρι το 29999", {}, teal,           9.75, true,  true,  ""},
-        {"Label2",    Kind::Label,      {240, 24, 161, 25},  "Τακτικά αριθμητικά ", {},    teal,                8.25, true,  true,  ""},
-        {"Label3",    Kind::Label,      {472, 16, 137, 25},  "Απόλυτα αριθμητικά", {},     QColor(0, 128, 0),   8.25, true,  true,  ""},
-        {"Label4",    Kind::Label,      {56, 288, 153, 32},  "TRELOVANDIKA®\n\n", {},     QColor(128, 128, 0), 13.5, false, true,  ""},
-    };
-    // Rows 1 to 6: plain boxes in the window's font, 32 pixels apart.
-    const QStringList numbers{"156", "67", "466", "78", "23", "765"};
-    for (int r = 1; r <= 6; ++r) {
-        const std::string row = std::to_string(r);
-        const QString nth = QString::number(r + 1);
-        const int top = 48 + 32 * r;
-        controls.push_back({"intnumber" + row, Kind::Box, {64, top, 81, 25},   numbers[r - 1], {}, {}, 8.25, false, true, "Αριθμός " + nth});
-        controls.push_back({"strRoman" + row,  Kind::Box, {208, top, 193, 25}, "",             {}, {}, 8.25, false, true, "Τακτικό αριθμητικό " + nth});
-        controls.push_back({"strgreek" + row,  Kind::Box, {416, top, 201, 25}, "",             {}, {}, 8.25, false, true, "Απόλυτο αριθμητικό " + nth});
+    std::vector<Expected> controls;
+    for (const form::ControlDesign& design : form::kControls) {
+        const form::PixelRect place = form::toPixels(design.place, form::kDesignDpi);
+        Expected expected{
+            std::string(design.name),
+            Kind::Label,
+            {place.left, place.top, place.width, place.height},
+            QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size()))
+                .replace("\r\n", "\n"),
+            design.background ? std::optional(qt(*design.background)) : std::nullopt,
+            design.foreground ? std::optional(qt(*design.foreground)) : std::nullopt,
+            design.font.points,
+            design.font.bold,
+            design.box != form::ordinal(0),
+            {}};
+        switch (design.kind) {
+        case form::ControlKind::TextBox:
+            expected.kind = Kind::Box;
+            expected.text = design.box->column == sheet::Column::Number
+                                ? QString::fromUtf8(sheet::kSampleNumbers[design.box->row].data())
+                                : QString();
+            break;
+        case form::ControlKind::GraphicalButton:
+        case form::ControlKind::PictureButton:
+            expected.kind = Kind::FaceButton;
+            break;
+        case form::ControlKind::StandardButton:
+            expected.kind = Kind::PushButton;
+            break;
+        case form::ControlKind::Label:
+            break;
+        }
+        if (design.kind != form::ControlKind::Label) {
+            const std::string_view name = form::accessibleName(design);
+            expected.accessibleName =
+                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        }
+        controls.push_back(std::move(expected));
     }
-    // clang-format on
     return controls;
 }
 
