@@ -72,7 +72,7 @@ screenshot:
 	mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/window_screenshot docs/screenshot-linux.png
 
-# The first printed page of the sample worksheet, as LibreOffice prints it, for the README.
+# The first printed page of the sample worksheet, as LibreOffice prints it, for the teacher's guide.
 worksheet-picture:
 	@tools/setup-debian.sh build window picture
 	$(CONFIGURE_WINDOW)
