@@ -5,9 +5,9 @@
 #include "sheet/messages.h"
 #include "sheet/number_text.h"
 #include "sheet/precomposed.h"
+#include "worksheet/utf8.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -151,12 +151,16 @@ void ExerciseSheet::convert(Column target, Compose compose) {
     }
 
     // Either conversion enables the first ordinal box, for good.
+    enableStrRoman();
+    if (!refused.empty() || !rounded.empty()) {
+        m_view.showMessage(conversionReport(refused, rounded));
+    }
+}
+
+void ExerciseSheet::enableStrRoman() {
     if (!m_strRomanEnabled) {
         m_strRomanEnabled = true;
         m_view.showStrRomanEnabled(true);
-    }
-    if (!refused.empty() || !rounded.empty()) {
-        m_view.showMessage(conversionReport(refused, rounded));
     }
 }
 
@@ -304,18 +308,13 @@ std::optional<KeptState> readKeptState(std::string_view kept) {
     return state;
 }
 
-std::size_t characterCount(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
-}
-
 } // namespace
 
 bool ExerciseSheet::restoreKeptForm(std::span<const std::string, kBoxCount> texts,
                                     std::string_view state) {
     const std::optional<KeptState> kept = readKeptState(state);
-    if (!kept || characterCount(texts[keptPlace({0, Column::Number})]) > kFirstNumberLength) {
+    if (!kept ||
+        worksheet::characterCount(texts[keptPlace({0, Column::Number})]) > kFirstNumberLength) {
         return false;
     }
     // An answer kept as a conversion's is the one the conversion writes, for a number it takes.
@@ -338,9 +337,8 @@ bool ExerciseSheet::restoreKeptForm(std::span<const std::string, kBoxCount> text
         }
     }
     m_answeredFor = kept->answeredFor;
-    if (kept->strRomanEnabled && !m_strRomanEnabled) {
-        m_strRomanEnabled = true;
-        m_view.showStrRomanEnabled(true);
+    if (kept->strRomanEnabled) {
+        enableStrRoman();
     }
     if (kept->hovered) {
         mouseMovedOverSurface();

@@ -119,6 +119,7 @@ private:
     std::vector<worksheet::WorksheetRow> worksheetRows() const;
     using Compose = std::string (*)(std::int16_t);
     void convert(Column target, Compose compose);
+    void enableStrRoman(); // for good: nothing disables it again
     std::string& box(BoxId id);
     std::optional<std::int16_t>& answeredFor(BoxId answer);
     const std::optional<std::int16_t>& answeredFor(BoxId answer) const;

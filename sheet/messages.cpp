@@ -3,7 +3,6 @@
 #include "sheet/number_text.h"
 #include "worksheet/utf8.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -45,6 +44,11 @@ std::string reason(Refusal refusal) {
         return "δεν έχει αριθμητικό σε αυτό το πρόγραμμα";
     }
     return {};
+}
+
+// A refused number's text and why: «το «abc» δεν είναι αριθμός.»
+std::string refusalText(std::string_view number, Refusal refusal) {
+    return "το «" + shortened(number) + "» " + reason(refusal) + ".";
 }
 
 std::string utf8(const std::filesystem::path& path) {
@@ -204,7 +208,7 @@ std::string unansweredText(const UnansweredRow& row) {
         return (row.numerals == Numerals::Both ? "λείπουν " : "λείπει ") +
                std::string(numeralsName(row.numerals)) + ".";
     case UnansweredRow::Why::Refused:
-        return "το «" + shortened(row.number) + "» " + reason(row.refusal) + ".";
+        return refusalText(row.number, row.refusal);
     case UnansweredRow::Why::OtherNumber:
         break;
     }
@@ -246,12 +250,15 @@ std::string problemsNote(std::span<const UnansweredRow> unanswered,
     for (std::size_t r = 0; r < kRowCount; ++r) {
         std::vector<std::string> says;
         std::string number;
+        bool refused = false;
+        bool missing = false;
         for (const UnansweredRow& row : unanswered) {
             if (row.row != r) {
                 continue;
             }
             number = row.number;
-            const bool refused = row.why == UnansweredRow::Why::Refused;
+            refused = row.why == UnansweredRow::Why::Refused;
+            missing = row.why == UnansweredRow::Why::Missing;
             numbersToFix += refused ? 1 : 0;
             toConvert[0] = toConvert[0] || refused || row.numerals != Numerals::Cardinal;
             toConvert[1] = toConvert[1] || refused || row.numerals != Numerals::Ordinal;
@@ -268,17 +275,12 @@ std::string problemsNote(std::span<const UnansweredRow> unanswered,
         }
         ++rowsNamed;
         // A refusal names the number in what it says; other lines name it with the row.
-        const bool refused =
-            std::any_of(unanswered.begin(), unanswered.end(), [r](const UnansweredRow& row) {
-                return row.row == r && row.why == UnansweredRow::Why::Refused;
-            });
         std::string name = refused ? std::to_string(r + 1) : rowAndNumber(r, number);
         std::string text = says.front(); // after the row's name; a second is a sentence
         if (says.size() > 1) {
             text += " " + capitalised(says.back());
         }
-        if (!lines.empty() && says.size() == 1 && lines.back().says == text &&
-            text.starts_with("λείπ")) {
+        if (missing && says.size() == 1 && !lines.empty() && lines.back().says == text) {
             lines.back().rows.push_back(std::move(name));
         } else {
             lines.push_back({{std::move(name)}, std::move(text)});
@@ -350,8 +352,8 @@ Message conversionReport(std::span<const RefusedNumber> refused,
         text = one ? "Μία γραμμή δεν μετατράπηκε:\n\n"
                    : std::to_string(refused.size()) + " γραμμές δεν μετατράπηκαν:\n\n";
         for (const RefusedNumber& number : refused) {
-            text += "Γραμμή " + std::to_string(number.row + 1) + ": το «" + shortened(number.text) +
-                    "» " + reason(number.refusal) + ".\n";
+            text += "Γραμμή " + std::to_string(number.row + 1) + ": " +
+                    refusalText(number.text, number.refusal) + "\n";
         }
         text += std::string(one ? "\nΓράψτε σε αυτή τη γραμμή" : "\nΓράψτε σε αυτές τις γραμμές") +
                 " έναν ακέραιο αριθμό " + range() + " και πατήστε ξανά το κουμπί μετατροπής.";

@@ -14,14 +14,6 @@ std::string_view from(std::string_view line, std::size_t at) noexcept {
     return {line.data() + at, line.size() - at};
 }
 
-std::size_t characterCount(std::string_view line) noexcept {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < line.size(); at += characterLength(from(line, at))) {
-        ++count;
-    }
-    return count;
-}
-
 // Where each character of a UTF-8 line starts, and where the line ends; made in one allocation,
 // with nothing in the loops that can fail.
 std::vector<std::size_t> characterStarts(std::string_view line) {

@@ -45,6 +45,14 @@ Utf8Character decodeUtf8(std::string_view text) noexcept {
     return {codePoint, length, true};
 }
 
+std::size_t characterCount(std::string_view text) noexcept {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        at += characterLength({text.data() + at, text.size() - at});
+    }
+    return count;
+}
+
 std::size_t encodeUtf8(char32_t codePoint, std::span<char, 4> out) noexcept {
     const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
     if (codePoint < 0x80) {

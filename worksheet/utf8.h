@@ -26,6 +26,9 @@ inline std::size_t characterLength(std::string_view text) noexcept {
     return static_cast<unsigned char>(text.front()) < 0x80 ? 1 : decodeUtf8(text).length;
 }
 
+// The characters of a UTF-8 text, a malformed piece counting as one (see decodeUtf8).
+std::size_t characterCount(std::string_view text) noexcept;
+
 // A code point (not a surrogate, at most U+10FFFF) in UTF-8, written into out; returns the
 // number of bytes written, 1 to 4. Nothing here can fail, so that a loop over a long text that
 // calls it costs no exception handling (WebAssembly pays dearly for it on every call).
