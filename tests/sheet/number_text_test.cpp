@@ -1,7 +1,6 @@
 #include "sheet/number_text.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -163,19 +162,6 @@ TEST(ReadNumber, OtherNotationsAreNotNumbers) {
                      3),
          kNotANumber},
     });
-}
-
-// A number with a decimal comma is a number, though not a whole one, whatever its sign and
-// spaces; anything else with a comma is not a number at all.
-TEST(HasDecimalComma, AWholePartACommaAndAFraction) {
-    const std::vector<std::pair<std::string, bool>> cases{
-        {"1,5", true},  {"+1,5", true},   {"-1,5", true},   {" 4,25 ", true},
-        {"1,", false},  {",5", false},    {"1,5,5", false}, {"a,5", false},
-        {"1.5", false}, {"+-1,5", false}, {"", false},
-    };
-    for (const auto& [text, comma] : cases) {
-        EXPECT_EQ(hasDecimalComma(text), comma) << "«" << text << "»";
-    }
 }
 
 } // namespace

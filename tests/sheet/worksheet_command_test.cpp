@@ -192,12 +192,12 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
              s.setText({2, Column::Number}, "-5");
              s.setText({3, Column::Number}, "30000");
              s.setText({4, Column::Number}, "α");
-             s.setText({5, Column::Number}, "1,5");
+             s.setText({5, Column::Number}, "+1,5");
              convertBoth(s);
          },
          {"Γραμμή 3: το «-5» είναι αρνητικός αριθμός.",
           "Γραμμή 4: το «30000» είναι εκτός ορίων (από 1 έως 29999).",
-          "Γραμμή 5: το «α» δεν είναι αριθμός.", "Γραμμή 6: το «1,5» δεν είναι ακέραιος αριθμός."},
+          "Γραμμή 5: το «α» δεν είναι αριθμός.", "Γραμμή 6: το «+1,5» δεν είναι ακέραιος αριθμός."},
          "Διορθώστε τους αριθμούς και πατήστε τα δύο κουμπιά μετατροπής" + again},
         {"a zero, the one row named",
          [](ExerciseSheet& s) {
@@ -608,8 +608,6 @@ TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
     const std::vector<FolderNotUsed> programRefused{
         {{program, WorksheetFolder::Kind::Program},
          std::make_error_code(std::errc::permission_denied)}};
-    const std::vector<FolderNotUsed> runFromTheZip{
-        {{program, WorksheetFolder::Kind::Temporary}, std::error_code()}};
     struct Case {
         std::string golden;
         std::filesystem::path file;
@@ -623,9 +621,6 @@ TEST(WorksheetMessagesTest, WholeMessagesReadAsReviewed) {
          worksheetSaved(
              {documents / "numbers.txt", {}}, WorksheetFolder::Kind::Documents, programRefused,
              problemsAfter([](ExerciseSheet& s) { s.convertToOrdinals(); }), Desktop::Windows)},
-        {"windows_run_from_the_zip.txt", documents / "numbers.txt",
-         worksheetSaved({documents / "numbers.txt", {}}, WorksheetFolder::Kind::Documents,
-                        runFromTheZip, problemsAfter(convertBoth), Desktop::Windows)},
         {"web_changed_and_unwritable.txt",
          {},
          worksheetDownloaded(problemsAfter([](ExerciseSheet& s) {
