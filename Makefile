@@ -83,7 +83,7 @@ worksheet-picture:
 bench: build web
 	@tools/setup-debian.sh browser npm
 	$(BUILD)/bench/numerals_bench
-	$(BUILD)/bench/printed_worksheet_bench
+	$(BUILD)/bench/paper_bench
 	$(BUILD)/bench/startup_bench
 	$(WEB_ENV) cmake --build $(WEB_BUILD) --target form_table
 	node --no-experimental-fetch $(WEB_BUILD)/web_page/form_table.js > $(WEB_BUILD)/form_table.tsv

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -293,10 +292,6 @@ void Form1takt::showHovered() {
 
 void Form1takt::printWorksheet() {
     m_sheet.run(sheet::Command::PrintWorksheet, m_paper);
-}
-
-bool Form1takt::printWorksheet(QPrinter& printer) const {
-    return paintWorksheet(m_sheet.printedWorksheet(printArea(printer)), printer);
 }
 
 void Form1takt::showMessage(const sheet::Message& message) {

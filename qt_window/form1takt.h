@@ -13,7 +13,6 @@
 #include <QWidget>
 
 class QLineEdit;
-class QPrinter;
 
 namespace qt_window {
 
@@ -31,8 +30,6 @@ public:
     // Ctrl+P: the worksheet of the boxes as they stand in a print preview (see PreviewPaper),
     // then what the sheet says of it; nothing else changes.
     void printWorksheet();
-    // The worksheet of the boxes as they stand, drawn on that printer; false if it failed.
-    bool printWorksheet(QPrinter& printer) const;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -54,6 +54,42 @@ sheet::PrintOutcome::Result queued(const QPrinter& printer) {
     return result;
 }
 
+// The worksheet's pages on a printer, in its own pixels from the paper's top left corner.
+class PainterSurface final : public worksheet::PaperSurface {
+public:
+    explicit PainterSurface(QPrinter& printer)
+        : m_printer(printer),
+          m_pixelsPerPoint(printer.resolution() / double{form::kPointsPerInch}) {}
+
+    bool beginPage(const worksheet::LineFont& font) override {
+        if (m_painter.isActive() ? !m_printer.newPage() : !m_painter.begin(&m_printer)) {
+            return false;
+        }
+        const QFont face = printFont(font.points);
+        m_painter.setFont(face);
+        m_baseline = QFontMetricsF(face, &m_printer).ascent();
+        return true;
+    }
+    void drawLine(std::string_view text, worksheet::PaperPoint at) override {
+        m_painter.drawText(
+            QPointF(at.left * m_pixelsPerPoint, at.top * m_pixelsPerPoint + m_baseline),
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    bool endPage() override { return true; } // the next page, or the job's end, sends it
+
+    // Ends the job; false when the printer did not take it.
+    bool end() {
+        return (!m_painter.isActive() || m_painter.end()) &&
+               m_printer.printerState() != QPrinter::Error;
+    }
+
+private:
+    QPrinter& m_printer;
+    QPainter m_painter;
+    double m_pixelsPerPoint;
+    double m_baseline = 0; // from a line's top, in the printer's pixels
+};
+
 } // namespace
 
 CupsDestination cupsDestination(std::string_view printerName) {
@@ -72,39 +108,25 @@ sheet::PrintOutcome::Result queueOutcome(std::string_view acceptingJobs, std::st
     return state == "5" ? sheet::PrintOutcome::Result::Held : sheet::PrintOutcome::Result::Printed;
 }
 
-worksheet::PrintArea printArea(const QPrinter& printer) {
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    return {area.width(), area.height()};
+worksheet::Paper paperOf(const QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QRectF paper = layout.fullRect();
+    const QMarginsF edges = layout.minimumMargins();
+    return {{paper.width(), paper.height()},
+            {edges.left(), edges.top(), edges.right(), edges.bottom()}};
 }
 
-bool paintWorksheet(const worksheet::PrintedWorksheet& printed, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    const QFont font = printFont(printed.fontPoints);
-    painter.setFont(font);
-    // The painter draws in the printer's pixels from the top left of the printable area.
-    const double pixelsPerPoint = printer.resolution() / double{form::kPointsPerInch};
-    const double baseline = QFontMetricsF(font, &printer).ascent();
-    for (std::size_t page = 0; page < printed.pages.size(); ++page) {
-        if (page > 0 && !printer.newPage()) {
-            painter.end();
-            return false;
-        }
-        const std::vector<std::string>& lines = printed.pages[page];
-        for (std::size_t line = 0; line < lines.size(); ++line) {
-            const double top = static_cast<double>(line) * printed.linePoints * pixelsPerPoint;
-            painter.drawText(QPointF(0, top + baseline), QString::fromStdString(lines[line]));
-        }
-    }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+bool paintWorksheet(const worksheet::Worksheet& worksheet, QPrinter& printer) {
+    printer.setFullPage(true);
+    PainterSurface surface(printer);
+    const bool drawn = worksheet::drawOnPaper(worksheet, paperOf(printer), surface);
+    return surface.end() && drawn;
 }
 
 sheet::PrintOutcome PreviewPaper::print(const worksheet::Worksheet& worksheet) {
     QPrinter printer(QPrinter::HighResolution);
-    constexpr double kMargin = worksheet::kPrintMargin;
-    printer.setPageMargins({kMargin, kMargin, kMargin, kMargin}, QPageLayout::Point);
+    printer.setFullPage(true); // the preview shows the paper whole, as the layout sees it
     // The job is named in the printer's queue as the worksheet is, as on Windows.
     printer.setDocName(
         QString::fromUtf8(worksheet::kWorksheetFileName.data(),
@@ -115,9 +137,7 @@ sheet::PrintOutcome PreviewPaper::print(const worksheet::Worksheet& worksheet) {
     // Asked for the preview's pages, and again for the printer's when the teacher prints.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&worksheet, &failed](QPrinter* target) {
-                         const bool painted = paintWorksheet(
-                             worksheet::printedWorksheet(worksheet, printArea(*target)), *target);
-                         failed = !painted || failed;
+                         failed = !paintWorksheet(worksheet, *target) || failed;
                      });
     const bool printed = preview.exec() == QDialog::Accepted;
     const std::string name = printer.printerName().toStdString();

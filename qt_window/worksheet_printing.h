@@ -1,11 +1,11 @@
 #pragma once
 
-// The worksheet on a printer or in a PDF file: the pages the sheet lays out for the printable
-// area of the printer's paper, drawn line by line in a monospaced face that covers Greek
-// (Liberation Mono on Linux), so that the worksheet's print zones stay under each other.
+// The worksheet on a printer or in a PDF file: its pages as laid out for the printer's paper
+// (see worksheet/paper.h), drawn with a QPainter in a monospaced face that covers Greek
+// (Liberation Mono on Linux).
 
 #include "sheet/worksheet_destination.h"
-#include "worksheet/printed_worksheet.h"
+#include "worksheet/paper.h"
 
 #include <string>
 #include <string_view>
@@ -30,15 +30,16 @@ CupsDestination cupsDestination(std::string_view printerName);
 // printer-state: a queue that rejects jobs refused it, a stopped (paused) one holds it.
 sheet::PrintOutcome::Result queueOutcome(std::string_view acceptingJobs, std::string_view state);
 
-// The printable area of the printer's page, inside its margins, in points.
-worksheet::PrintArea printArea(const QPrinter& printer);
+// The printer's paper, in the orientation it prints, and the edges it cannot print on.
+worksheet::Paper paperOf(const QPrinter& printer);
 
-// Draws the pages on the printer; false when it did not take them.
-bool paintWorksheet(const worksheet::PrintedWorksheet& printed, QPrinter& printer);
+// Draws the worksheet's pages on the printer, as one job; false when it did not take them. The
+// printer is set to paint on the whole paper, whose margins the layout keeps itself.
+bool paintWorksheet(const worksheet::Worksheet& worksheet, QPrinter& printer);
 
 // The worksheet in a print preview over the window, from which the teacher prints it on the
-// printer she picks, or saves it as a PDF. The job is named as the worksheet's file; it has
-// half an inch of margin on every side. Says whether it reached the printer's queue.
+// printer she picks, or saves it as a PDF. The job is named as the worksheet's file. Says
+// whether it reached the printer's queue.
 class PreviewPaper final : public sheet::PaperDestination {
 public:
     explicit PreviewPaper(QWidget& owner) : m_owner(owner) {}

@@ -232,25 +232,20 @@ std::vector<ReplacedRow> ExerciseSheet::replacedRows() const {
     return replaced;
 }
 
-std::vector<worksheet::WorksheetRow> ExerciseSheet::worksheetRows() const {
-    std::vector<worksheet::WorksheetRow> rows;
-    rows.reserve(m_rows.size());
-    for (const ExerciseRow& row : m_rows) {
-        rows.push_back({row.number, row.ordinal, row.cardinal});
+worksheet::Worksheet ExerciseSheet::worksheet() const {
+    std::array<worksheet::WorksheetRow, kRowCount> rows;
+    for (std::size_t r = 0; r < kRowCount; ++r) {
+        rows[r] = {m_rows[r].number, m_rows[r].ordinal, m_rows[r].cardinal};
     }
-    return rows;
+    return worksheet::makeWorksheet(rows);
 }
 
 void ExerciseSheet::writeWorksheet(WorksheetDestination& destination) {
-    const std::optional<Message> message = destination.put(
-        worksheet::makeWorksheet(worksheetRows()), {unansweredRows(), replacedRows()});
+    const std::optional<Message> message =
+        destination.put(worksheet(), {unansweredRows(), replacedRows()});
     if (message) {
         m_view.showMessage(*message);
     }
-}
-
-worksheet::PrintedWorksheet ExerciseSheet::printedWorksheet(worksheet::PrintArea area) const {
-    return worksheet::printedWorksheet(worksheet::makeWorksheet(worksheetRows()), area);
 }
 
 // Each answer box's number, "-" for none, a comma after each; then whether strRoman is enabled

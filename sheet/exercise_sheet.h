@@ -10,7 +10,6 @@
 #include "sheet/messages.h"
 #include "sheet/sheet_view.h"
 #include "sheet/worksheet_destination.h"
-#include "worksheet/printed_worksheet.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <array>
@@ -83,9 +82,8 @@ public:
     // front-end says, then the message saying what became of it, if there is one.
     void writeWorksheet(WorksheetDestination& destination);
 
-    // The worksheet of the rows as they stand, laid out on paper of that printable area: the
-    // pupils' page and the answer key on a page of its own.
-    worksheet::PrintedWorksheet printedWorksheet(worksheet::PrintArea area) const;
+    // The worksheet of the rows as they stand, as a command writes or prints it.
+    worksheet::Worksheet worksheet() const;
 
     // Key press in intnumber: whether the typed character may be inserted. Digits, the space,
     // the signs and punctuation from "!" to "/", and control characters (Backspace, the
@@ -116,7 +114,6 @@ public:
     std::vector<ReplacedRow> replacedRows() const;
 
 private:
-    std::vector<worksheet::WorksheetRow> worksheetRows() const;
     using Compose = std::string (*)(std::int16_t);
     void convert(Column target, Compose compose);
     void enableStrRoman(); // for good: nothing disables it again

@@ -53,8 +53,9 @@ protected:
     virtual void download(std::string_view bytes) = 0;
 };
 
-// The worksheet on a printer the teacher picks. How it is picked, laid out for its paper (see
-// printed_worksheet.h) and spooled is the window's own; it says what happened.
+// The worksheet on a printer the teacher picks. How it is picked and spooled is the window's
+// own, and so is the surface it draws the pages on (see worksheet/paper.h); it says what
+// happened.
 class PaperDestination : public WorksheetDestination {
 public:
     std::optional<Message> put(const worksheet::Worksheet& worksheet,

@@ -58,10 +58,10 @@
             }
         },
         // The worksheet as the page prints it: each page's text, at the size the sheet chose.
-        showPrint(fontPoints, linePoints, pages) {
+        showPrint(fontPoints, pitch, pages) {
             const worksheet = byId('worksheet');
             worksheet.style.setProperty('--print-size', fontPoints + 'pt');
-            worksheet.style.setProperty('--print-line', linePoints + 'pt');
+            worksheet.style.setProperty('--print-line', pitch + 'pt');
             worksheet.replaceChildren(...pages.map((text) => {
                 const page = document.createElement('pre');
                 page.textContent = text;

@@ -17,7 +17,7 @@
 #include "sheet/exercise_sheet.h"
 #include "sheet/messages.h"
 #include "web_page/css.h"
-#include "worksheet/printed_worksheet.h"
+#include "web_page/print_pages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -141,27 +141,27 @@ std::string controlMarkup(const ControlDesign& control, const sheet::ExerciseShe
     return "<button" + id + " type=\"button\"" + named + ">" + face + "</button>";
 }
 
-// The worksheet of the sheet at start, as the page prints it: a page of text each. (The parser
-// drops a line feed right after <pre>, so one more keeps the page's first, empty, line.)
-std::string worksheetMarkup(const worksheet::PrintedWorksheet& start) {
+// The worksheet of the sheet at start, as the page prints it: a block of text a page. (The
+// parser drops a line feed right after <pre>, so one more keeps the page's first, empty, line.)
+std::string worksheetMarkup(const web_page::PrintPages& start) {
     std::string markup = "<div id=\"worksheet\">";
-    for (const std::vector<std::string>& page : start.pages) {
-        markup += "<pre>\n";
-        for (const std::string& line : page) {
-            markup += escaped(line) + "\n";
-        }
-        markup += "</pre>";
+    for (const std::string& page : start.pages) {
+        markup += "<pre>\n" + escaped(page) + "</pre>";
     }
     return markup + "</div>";
 }
 
-// The printed worksheet: its faces, its size at start, and its margins on every side. The page
-// sets no margin of its own on the sheet, so that a browser prints no address or date in the
-// margins, and keeps the worksheet inside them itself.
-std::string printRules(const worksheet::PrintedWorksheet& start) {
+// The printed worksheet: its faces, its size at start, and the printable area's edges as the
+// padding of each page. The page sets no margin of its own on the sheet, so that a browser
+// prints no address or date in the margins.
+std::string printRules(const web_page::PrintPages& start) {
+    const worksheet::PaperSize paper = web_page::kPagePaper.size;
+    const worksheet::PrintArea area = worksheet::printArea(web_page::kPagePaper);
     return "\n/* The worksheet on paper. */\n@page { margin: 0; }\n#worksheet { --print-size: " +
-           pt(start.fontPoints) + "; --print-line: " + pt(start.linePoints) +
-           "; }\n#worksheet > pre, #worksheet-pending { padding: " + pt(worksheet::kPrintMargin) +
+           pt(start.font.points) + "; --print-line: " + pt(start.font.pitch) +
+           "; }\n#worksheet > pre, #worksheet-pending { padding: " + pt(area.top) + " " +
+           pt(paper.width - area.left - area.width) + " " +
+           pt(paper.height - area.top - area.height) + " " + pt(area.left) +
            "; font-family: " + fontFamilies(worksheet::kPrintFaces, "monospace") + "; }\n";
 }
 
@@ -331,7 +331,7 @@ int main(int argc, char** argv) {
     try {
         sheet::NullView noView;
         const sheet::ExerciseSheet start(noView);
-        const worksheet::PrintedWorksheet printed = start.printedWorksheet(worksheet::kEitherPaper);
+        const web_page::PrintPages printed = web_page::printPages(start.worksheet());
         std::string page = read(argv[1]);
         page = replaced(page, "@CAPTION@", escaped(form::kForm.caption));
         page = replaced(page, "@FORM@", formMarkup(start, argv[3]));

@@ -13,6 +13,7 @@
 #include "form/design.h"
 #include "sheet/exercise_sheet.h"
 #include "web_page/css.h"
+#include "web_page/print_pages.h"
 #include "worksheet/utf8.h"
 #include "worksheet/worksheet_writer.h"
 
@@ -37,12 +38,12 @@ EM_JS(void, viewShowMessage, (bool warning, const char* text),
 EM_JS(void, viewDownload, (const char* name, const char* bytes, std::size_t size),
       { Module.view.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
 EM_JS(void, viewShowPrint,
-      (double fontPoints, double linePoints, const char* const* pages, std::size_t count), {
+      (double fontPoints, double pitch, const char* const* pages, std::size_t count), {
           const texts = [];
           for (let page = 0; page < count; page++) {
               texts.push(UTF8ToString(HEAPU32[(pages >> 2) + page]));
           }
-          Module.view.showPrint(fontPoints, linePoints, texts);
+          Module.view.showPrint(fontPoints, pitch, texts);
       });
 // NOLINTEND
 
@@ -92,25 +93,15 @@ class PageDownload final : public sheet::DownloadDestination {
 
 PageDownload download;
 
-// The worksheet of the boxes as they stand, as the page prints it: each page's text, its lines
-// ending in a line feed, as a preformatted block shows them.
+// The worksheet of the boxes as they stand, as the page prints it: each page's text.
 void showPrint() {
-    const worksheet::PrintedWorksheet printed =
-        exerciseSheet.printedWorksheet(worksheet::kEitherPaper);
-    std::vector<std::string> pages;
-    pages.reserve(printed.pages.size());
-    for (const std::vector<std::string>& lines : printed.pages) {
-        std::string& page = pages.emplace_back();
-        for (const std::string& line : lines) {
-            page.append(line).append(1, '\n');
-        }
-    }
+    const PrintPages printed = printPages(exerciseSheet.worksheet());
     std::vector<const char*> texts;
-    texts.reserve(pages.size());
-    for (const std::string& page : pages) {
+    texts.reserve(printed.pages.size());
+    for (const std::string& page : printed.pages) {
         texts.push_back(page.c_str());
     }
-    viewShowPrint(printed.fontPoints, printed.linePoints, texts.data(), texts.size());
+    viewShowPrint(printed.font.points, printed.font.pitch, texts.data(), texts.size());
 }
 
 // The texts of a kept form, as the page hands them over one by one.

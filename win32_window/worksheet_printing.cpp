@@ -4,9 +4,9 @@
 #include "win32_window/gdi.h"
 #include "win32_window/text.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <cderr.h>
@@ -33,7 +33,8 @@ double points(LONG pixels, LONG dotsPerInch) {
 PrinterMetrics printerMetrics(HDC printer) {
     return {{GetDeviceCaps(printer, LOGPIXELSX), GetDeviceCaps(printer, LOGPIXELSY)},
             {GetDeviceCaps(printer, PHYSICALWIDTH), GetDeviceCaps(printer, PHYSICALHEIGHT)},
-            {GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY)}};
+            {GetDeviceCaps(printer, PHYSICALOFFSETX), GetDeviceCaps(printer, PHYSICALOFFSETY)},
+            {GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)}};
 }
 
 HRESULT PrintingSystem::showPrintDialog(PRINTDLGEXW& dialog, DWORD& whyFailed) {
@@ -96,40 +97,63 @@ ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system) {
     return {ChosenPrinter::Outcome::Chosen, dialog.hDC, name};
 }
 
-PrinterPage printerPage(const PrinterMetrics& printer) {
+worksheet::Paper paperOf(const PrinterMetrics& printer) {
     const LONG across = printer.dotsPerInch.cx;
     const LONG down = printer.dotsPerInch.cy;
-    const double unprintableLeft = points(printer.unprintable.x, across);
-    const double unprintableTop = points(printer.unprintable.y, down);
-    const double left = std::max(worksheet::kPrintMargin, unprintableLeft);
-    const double top = std::max(worksheet::kPrintMargin, unprintableTop);
-    return {{points(printer.paper.cx, across) - 2 * left, points(printer.paper.cy, down) - 2 * top},
-            {pixels(left - unprintableLeft, across), pixels(top - unprintableTop, down)},
-            down};
+    const SIZE& paper = printer.paper;
+    const POINT& edge = printer.unprintable;
+    return {{points(paper.cx, across), points(paper.cy, down)},
+            {points(edge.x, across), points(edge.y, down),
+             points(paper.cx - edge.x - printer.printable.cx, across),
+             points(paper.cy - edge.y - printer.printable.cy, down)}};
 }
 
-void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::size_t page,
-                       const PrinterPage& where) {
-    const Font face(CreateFontW(-pixels(printed.fontPoints, where.dotsPerInch), 0, 0, 0, FW_NORMAL,
-                                FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                                wide(worksheet::kPrintFaces.front()).c_str()));
-    const HGDIOBJ before = SelectObject(dc, face.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    const std::vector<std::string>& lines = printed.pages.at(page);
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        const std::wstring text = wide(lines[line]);
-        const int top = pixels(static_cast<double>(line) * printed.linePoints, where.dotsPerInch);
-        TextOutW(dc, where.origin.x, where.origin.y + top, text.c_str(),
-                 static_cast<int>(text.size()));
+namespace {
+
+// The worksheet's pages on a printer's device context, whose pixel 0 is at the paper's
+// unprintable edge.
+class GdiSurface final : public worksheet::PaperSurface {
+public:
+    GdiSurface(HDC dc, const PrinterMetrics& metrics, const PrintingSystem& system)
+        : m_dc(dc), m_metrics(metrics), m_system(system) {}
+
+    bool beginPage(const worksheet::LineFont& font) override {
+        if (m_system.startPage(m_dc) <= 0) {
+            return false;
+        }
+        m_face = Font(CreateFontW(-pixels(font.points, m_metrics.dotsPerInch.cy), 0, 0, 0,
+                                  FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
+                                  wide(worksheet::kPrintFaces.front()).c_str()));
+        m_before = SelectObject(m_dc, m_face.get());
+        SetBkMode(m_dc, TRANSPARENT);
+        SetTextColor(m_dc, RGB(0, 0, 0));
+        SetTextAlign(m_dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        return true;
     }
-    SelectObject(dc, before);
-}
+    void drawLine(std::string_view text, worksheet::PaperPoint at) override {
+        const std::wstring line = wide(text);
+        TextOutW(m_dc, pixels(at.left, m_metrics.dotsPerInch.cx) - m_metrics.unprintable.x,
+                 pixels(at.top, m_metrics.dotsPerInch.cy) - m_metrics.unprintable.y, line.c_str(),
+                 static_cast<int>(line.size()));
+    }
+    bool endPage() override {
+        SelectObject(m_dc, m_before);
+        return m_system.endPage(m_dc) > 0;
+    }
 
-bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed,
-                         const PrinterPage& where, const PrintingSystem& system) {
+private:
+    HDC m_dc;
+    const PrinterMetrics& m_metrics;
+    const PrintingSystem& m_system;
+    Font m_face;
+    HGDIOBJ m_before = nullptr;
+};
+
+} // namespace
+
+bool printWorksheetPages(HDC printer, const worksheet::Worksheet& worksheet,
+                         const PrinterMetrics& metrics, const PrintingSystem& system) {
     const std::wstring name = wide(worksheet::kWorksheetFileName);
     DOCINFOW job{};
     job.cbSize = sizeof job;
@@ -137,16 +161,10 @@ bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed
     if (system.startDoc(printer, &job) <= 0) {
         return false;
     }
-    for (std::size_t page = 0; page < printed.pages.size(); ++page) {
-        if (system.startPage(printer) <= 0) {
-            system.abortDoc(printer);
-            return false;
-        }
-        drawWorksheetPage(printer, printed, page, where);
-        if (system.endPage(printer) <= 0) {
-            system.abortDoc(printer);
-            return false;
-        }
+    GdiSurface surface(printer, metrics, system);
+    if (!worksheet::drawOnPaper(worksheet, paperOf(metrics), surface)) {
+        system.abortDoc(printer);
+        return false;
     }
     return system.endDoc(printer) > 0;
 }
@@ -165,9 +183,8 @@ sheet::PrintOutcome DialogPaper::print(const worksheet::Worksheet& worksheet) {
     case ChosenPrinter::Outcome::Chosen:
         break;
     }
-    const PrinterPage page = printerPage(m_system.metrics(chosen.dc));
-    const bool printed = printWorksheetPages(
-        chosen.dc, worksheet::printedWorksheet(worksheet, page.area), page, m_system);
+    const bool printed =
+        printWorksheetPages(chosen.dc, worksheet, m_system.metrics(chosen.dc), m_system);
     m_system.release(chosen.dc);
     if (!printed) {
         return {Result::Failed, name};

@@ -1,14 +1,12 @@
 #pragma once
 
-// The worksheet on a printer: the printer chosen in the standard print dialog, the pages the
-// sheet lays out for the printable part of its paper, drawn with GDI line by line in "Courier
-// New", a monospaced face that covers Greek, so that the worksheet's print zones stay under
-// each other, and sent to the spooler as one job.
+// The worksheet on a printer: the printer chosen in the standard print dialog, its pages as
+// laid out for the printer's paper (see worksheet/paper.h), drawn with GDI in the first of the
+// print faces, Courier New, and sent to the spooler as one job.
 
 #include "sheet/worksheet_destination.h"
-#include "worksheet/printed_worksheet.h"
+#include "worksheet/paper.h"
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <utility>
@@ -27,6 +25,7 @@ struct PrinterMetrics {
     SIZE dotsPerInch;
     SIZE paper;
     POINT unprintable; // where the device's pixel 0 is, from the paper's top left corner
+    SIZE printable;    // from there, what the printer can print on
 };
 PrinterMetrics printerMetrics(HDC printer);
 
@@ -60,26 +59,13 @@ struct ChosenPrinter {
 // Shows the print dialog, modal over owner: all pages, no page range.
 ChosenPrinter choosePrinter(HWND owner, const PrintingSystem& system);
 
-// Where the worksheet goes on a printer's page: its printable area in points, the top left of
-// that area in the printer's pixels, and the printer's density down the page, which sizes and
-// places the lines. The worksheet keeps half an inch from each edge of the paper, or the
-// printer's own unprintable edge where that is wider.
-struct PrinterPage {
-    worksheet::PrintArea area;
-    POINT origin;
-    int dotsPerInch;
-};
-PrinterPage printerPage(const PrinterMetrics& printer);
+// The printer's paper in points, and the edges it cannot print on.
+worksheet::Paper paperOf(const PrinterMetrics& printer);
 
-// Draws one printed page's lines with their top left at the page's origin, at the layout's size
-// for the page's density.
-void drawWorksheetPage(HDC dc, const worksheet::PrintedWorksheet& printed, std::size_t page,
-                       const PrinterPage& where);
-
-// Prints every page as one job named after the worksheet, each on a sheet; false when the
-// printer did not take them (the job is then cancelled).
-bool printWorksheetPages(HDC printer, const worksheet::PrintedWorksheet& printed,
-                         const PrinterPage& where, const PrintingSystem& system);
+// Prints the worksheet's pages as one job named after the worksheet, each on a sheet; false
+// when the printer did not take them (the job is then cancelled).
+bool printWorksheetPages(HDC printer, const worksheet::Worksheet& worksheet,
+                         const PrinterMetrics& metrics, const PrintingSystem& system);
 
 // The worksheet on the printer the teacher chooses in the print dialog, modal over the window
 // owner names when it prints (the window's handle, set once it is made).

@@ -1,8 +1,8 @@
 #include "form_fixture.h"
 #include "qt_window/worksheet_printing.h"
 #include "sheet/recording_view.h"
+#include "support/recording_surface.h"
 #include "support/temporary_folder.h"
-#include "worksheet/printed_worksheet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -65,8 +65,8 @@ std::vector<std::vector<double>> lineTops(const std::string& boxes) {
     return pages;
 }
 
-// A page of the layout as text, one line after another.
-std::string joined(const std::vector<std::string>& page) {
+// A page as drawn, one line after another.
+std::string joined(const Lines& page) {
     std::string text;
     for (const std::string& line : page) {
         text += line + '\n';
@@ -74,17 +74,15 @@ std::string joined(const std::vector<std::string>& page) {
     return text;
 }
 
-class PrintingTest : public FormTest {};
-
-// The worksheet printed into a PDF reads as the layout laid it out for the paper: the pupils'
-// page, then the answer key on its own, at the layout's size, its print zones under each other.
-TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
-    click("Command1");
-    click("Command2");
+// The worksheet of the sample numbers converted, printed into a PDF, reads as the layout drew
+// it on that paper: the pupils' page, then the answer key on its own, each line where the layout
+// put it, in a monospaced face at the layout's size.
+TEST(PaintWorksheetTest, APdfHoldsEachLineWhereTheLayoutPutIt) {
     sheet::RecordingView view;
     sheet::ExerciseSheet converted(view);
     converted.convertToOrdinals();
     converted.convertToCardinals();
+    const testing_support::TemporaryFolder folder;
     struct Paper {
         const char* name;
         QPageSize::PageSizeId size;
@@ -93,28 +91,26 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
     for (const Paper& paper : {Paper{"A4", QPageSize::A4, worksheet::kA4},
                                Paper{"Letter", QPageSize::Letter, worksheet::kLetter}}) {
         SCOPED_TRACE(paper.name);
-        const double margin = worksheet::kPrintMargin;
-        const worksheet::PrintedWorksheet expected = converted.printedWorksheet(
-            {paper.points.width - 2 * margin, paper.points.height - 2 * margin});
+        const testing_support::RecordingSurface expected =
+            testing_support::drawn(converted.worksheet(), {paper.points});
         ASSERT_EQ(expected.pages.size(), 2U);
-        const std::filesystem::path pdf = programFolder.path() / "printed.pdf";
+        const std::filesystem::path pdf = folder.path() / "printed.pdf";
         // At a real printer's density: the layout's points must not depend on it.
         QPrinter printer(QPrinter::HighResolution);
         printer.setResolution(600);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
         printer.setPageSize(QPageSize(paper.size));
-        printer.setPageMargins({margin, margin, margin, margin}, QPageLayout::Point);
-        ASSERT_TRUE(form->printWorksheet(printer));
+        ASSERT_TRUE(paintWorksheet(converted.worksheet(), printer));
 
         const std::string text = pdftotext(pdf, "-layout");
         const std::size_t pageEnd = text.find('\f');
         ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
-        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(joined(expected.pages[0])));
-        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(joined(expected.pages[1])));
+        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(joined(expected.texts(0))));
+        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(joined(expected.texts(1))));
 
-        // Columns 12, 43 and 57: the margin, the heading ΑΡΙΘΜΟΣ and the brand, one advance
-        // of a monospaced face (0.6 of its size) apart per column.
+        // Columns 12, 43 and 57: the heading ΑΡΙΘΜΟΣ and the brand one advance of a monospaced
+        // face (0.6 of its size) apart per column, the line's start 11 columns left of ΟΝΟΜΑ.
         const std::string boxes = pdftotext(pdf, "-bbox");
         const auto startOf = [&boxes](const std::string& word) {
             std::smatch found;
@@ -124,22 +120,20 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
         };
         const double margin12 = startOf("ΟΝΟΜΑ:_+");
         const double advance = (startOf("TRELOVANDIKA®") - margin12) / 45;
+        const worksheet::LineFont font = expected.pages[0].font;
         EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
-        EXPECT_NEAR(advance / 0.6, expected.fontPoints, 0.1);
-        EXPECT_NEAR(margin12 - 11 * advance, margin, 1.0) << "the margin asked for";
+        EXPECT_NEAR(advance / 0.6, font.points, 0.1);
+        EXPECT_NEAR(margin12 - 11 * advance, expected.pages[0].lines[0].at.left, 1.0);
 
-        // Every line that shows anything one line pitch after another, the first one's letters
-        // from the top margin down.
+        // Every line that shows anything at its top, as the top of its tallest letters.
         const std::vector<std::vector<double>> tops = lineTops(boxes);
         ASSERT_EQ(tops.size(), expected.pages.size());
         for (std::size_t page = 0; page < tops.size(); ++page) {
             SCOPED_TRACE("page " + std::to_string(page + 1));
             std::vector<double> expectedTops;
-            const Lines& lines = expected.pages[page];
-            for (std::size_t line = 0; line < lines.size(); ++line) {
-                if (lines[line].find_first_not_of(' ') != std::string::npos) {
-                    expectedTops.push_back(margin +
-                                           static_cast<double>(line) * expected.linePoints);
+            for (const auto& line : expected.pages[page].lines) {
+                if (line.text.find_first_not_of(' ') != std::string::npos) {
+                    expectedTops.push_back(line.at.top);
                 }
             }
             ASSERT_EQ(tops[page].size(), expectedTops.size());
@@ -148,25 +142,41 @@ TEST_F(PrintingTest, APdfHoldsThePupilsPageAndThenTheAnswerKey) {
             }
         }
     }
+
+    // A printer that cannot take the worksheet is said.
+    QPrinter missing(QPrinter::HighResolution);
+    missing.setOutputFormat(QPrinter::PdfFormat);
+    missing.setOutputFileName(
+        QString::fromStdString((folder.path() / "missing" / "p.pdf").string()));
+    EXPECT_FALSE(paintWorksheet(converted.worksheet(), missing));
 }
 
-TEST_F(PrintingTest, APrinterThatCannotTakeTheWorksheetIsSaid) {
+// The paper as the printer prints on it, in points: turned when the teacher turns it, with the
+// edges it cannot print on.
+TEST(PaintWorksheetTest, ThePaperIsThePrintersInPoints) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(
-        QString::fromStdString((programFolder.path() / "missing" / "printed.pdf").string()));
-    EXPECT_FALSE(form->printWorksheet(printer));
+    ASSERT_TRUE(printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                                  QPageLayout::Landscape, {0.5, 0.5, 0.5, 0.5},
+                                                  QPageLayout::Inch, {0.25, 0.5, 0.75, 1})));
+    const worksheet::Paper paper = paperOf(printer);
+    EXPECT_DOUBLE_EQ(paper.size.width, 792);
+    EXPECT_DOUBLE_EQ(paper.size.height, 612);
+    EXPECT_DOUBLE_EQ(paper.unprintable.left, 18);
+    EXPECT_DOUBLE_EQ(paper.unprintable.top, 36);
+    EXPECT_DOUBLE_EQ(paper.unprintable.right, 54);
+    EXPECT_DOUBLE_EQ(paper.unprintable.bottom, 72);
 }
 
-// Ctrl+P's printer keeps half an inch from each edge of the paper and names the job as the
-// worksheet, and a printer that does not take the worksheet is said in a warning.
-TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
-    QMarginsF margins;
+class PrintingTest : public FormTest {};
+
+// Ctrl+P's printer names the job as the worksheet, and a printer that does not take the
+// worksheet is said in a warning.
+TEST_F(PrintingTest, CtrlPNamesTheJobAndSaysWhenThePrinterFails) {
     QString jobName;
-    closer.beforeClosing = [this, &margins, &jobName](QWidget& modal) {
+    closer.beforeClosing = [this, &jobName](QWidget& modal) {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(&modal);
         ASSERT_NE(preview, nullptr);
-        margins = preview->printer()->pageLayout().margins(QPageLayout::Point);
         jobName = preview->printer()->docName();
         // The teacher prints, to a printer that refuses the job.
         QPrinter refusing(QPrinter::HighResolution);
@@ -177,8 +187,6 @@ TEST_F(PrintingTest, CtrlPPrintsWithHalfInchMarginsAndSaysWhenThePrinterFails) {
     };
     QTest::keyClick(box("intnumber3"), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(closer.takeOthers(), std::vector<QString>{"QPrintPreviewDialog"});
-    const double halfInch = worksheet::kPrintMargin;
-    EXPECT_EQ(margins, QMarginsF(halfInch, halfInch, halfInch, halfInch));
     EXPECT_EQ(jobName, "numbers.txt") << "the job's name in the printer's queue";
     QTest::qWait(50); // for the message box to open and be closed
     const std::vector<SeenMessage> seen = closer.take();

@@ -1,6 +1,7 @@
 #include "form/design.h"
 #include "form/scaling.h"
 #include "sheet/recording_view.h"
+#include "support/recording_surface.h"
 #include "support/temporary_folder.h"
 #include "win32_window/face_button.h"
 #include "win32_window/form1takt.h"
@@ -521,10 +522,12 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
     EXPECT_EQ(printer.dialogs, 1);
     EXPECT_TRUE(seen.empty()) << "a cancelled dialog says nothing";
 
-    // A4 and Letter at 600 dots per inch, 4961 by 7016 and 5100 by 6600 pixels.
-    const PrinterMetrics a4{{600, 600}, {4961, 7016}, {0, 0}};
-    const PrinterMetrics letterWithEdges{{600, 600}, {5100, 6600}, {150, 150}};
-    const PrinterMetrics wideEdge{{600, 600}, {4961, 7016}, {450, 300}};
+    // A4 and Letter at 600 dots per inch, 4961 by 7016 and 5100 by 6600 pixels, that is
+    // 595.32 by 841.92 and 612 by 792 points.
+    const PrinterMetrics a4{{600, 600}, {4961, 7016}, {0, 0}, {4961, 7016}};
+    const PrinterMetrics letterWithEdges{{600, 600}, {5100, 6600}, {150, 150}, {4800, 6300}};
+    const PrinterMetrics wideEdge{{600, 600}, {4961, 7016}, {450, 300}, {4061, 6416}};
+    const worksheet::PaperSize a4Paper{595.32, 841.92};
     const std::vector<std::string> wholeJob{
         "StartDoc numbers.txt", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc", "release",
         "paused? Τάξη 2"};
@@ -538,12 +541,11 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
         std::string failing;
         std::string said; // empty: nothing
         std::vector<std::string> calls;
-        worksheet::PrintArea area; // in points, where anything is printed
-        POINT origin;              // in the printer's pixels
+        worksheet::Paper paper{}; // as the printer's metrics give it
         bool paused = false;
     };
     const std::vector<Case> cases{
-        {"A4", S_OK, 0, PD_RESULT_PRINT, a4, "", "", wholeJob, {523.32, 769.92}, {300, 300}},
+        {"A4", S_OK, 0, PD_RESULT_PRINT, a4, "", "", wholeJob, {a4Paper}},
         {"Letter with a quarter inch it cannot print",
          S_OK,
          0,
@@ -552,8 +554,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "",
          "",
          wholeJob,
-         {540.0, 720.0},
-         {150, 150}},
+         {{612, 792}, {18, 18, 18, 18}}},
         {"an unprintable edge wider than the margin",
          S_OK,
          0,
@@ -562,9 +563,8 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "",
          "",
          wholeJob,
-         {487.32, 769.92},
-         {0, 0}},
-        {"cancelled", S_OK, 0, PD_RESULT_CANCEL, a4, "", "", {}, {}, {}},
+         {a4Paper, {54, 36, 54, 36}}},
+        {"cancelled", S_OK, 0, PD_RESULT_CANCEL, a4, "", "", {}, {}},
         {"no printer",
          E_FAIL,
          PDERR_NODEFAULTPRN,
@@ -572,7 +572,6 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          a4,
          "",
          "δεν υπάρχει εκτυπωτής. Προσθέστε έναν στις «Ρυθμίσεις → Εκτυπωτές και σαρωτές»",
-         {},
          {},
          {}},
         {"the dialog failed",
@@ -583,7 +582,6 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "",
          "Το φύλλο εργασίας δεν τυπώθηκε: ο εκτυπωτής δεν το δέχτηκε",
          {},
-         {},
          {}},
         {"a printer that refuses the job",
          S_OK,
@@ -593,7 +591,6 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "StartDoc",
          notTaken,
          {"StartDoc numbers.txt", "release"},
-         {},
          {}},
         {"a page not taken",
          S_OK,
@@ -603,7 +600,6 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "EndPage",
          notTaken,
          {"StartDoc numbers.txt", "StartPage", "EndPage", "AbortDoc", "release"},
-         {},
          {}},
         {"a paused printer holds the job",
          S_OK,
@@ -613,8 +609,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "",
          "περιμένει στην ουρά, γιατί ο εκτυπωτής «Τάξη 2» είναι σε παύση",
          wholeJob,
-         {523.32, 769.92},
-         {300, 300},
+         {a4Paper},
          true},
         {"the job's end not taken",
          S_OK,
@@ -624,7 +619,6 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
          "EndDoc",
          notTaken,
          {wholeJob.begin(), wholeJob.end() - 1},
-         {},
          {}},
     };
     click("Command1");
@@ -661,17 +655,20 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
         if (!c.failing.empty()) {
             continue;
         }
-        // Each page's lines from the page's origin down, one line pitch apart, at the size laid
-        // out for the printable area.
-        const worksheet::PrintedWorksheet expected = converted.printedWorksheet(c.area);
+        // Each line where the layout put it on the paper, in the printer's pixels from its
+        // unprintable edge, in Courier New at the page's size.
+        const testing_support::RecordingSurface expected =
+            testing_support::drawn(converted.worksheet(), c.paper);
+        const auto pixels = [](double points) { return std::lround(points * 600 / 72); };
         std::vector<std::wstring> texts;
         std::vector<POINT> places;
-        for (const std::vector<std::string>& page : expected.pages) {
-            for (std::size_t line = 0; line < page.size(); ++line) {
-                texts.push_back(wide(page[line]));
-                places.push_back({c.origin.x, c.origin.y + static_cast<LONG>(std::lround(
-                                                               static_cast<double>(line) *
-                                                               expected.linePoints * 600 / 72))});
+        std::vector<LONG> heights;
+        for (const testing_support::RecordingSurface::Page& page : expected.pages) {
+            heights.push_back(-pixels(page.font.points));
+            for (const testing_support::RecordingSurface::Line& line : page.lines) {
+                texts.push_back(wide(line.text));
+                places.push_back({pixels(line.at.left) - c.metrics.unprintable.x,
+                                  pixels(line.at.top) - c.metrics.unprintable.y});
             }
         }
         EXPECT_EQ(drawn.texts, texts);
@@ -681,8 +678,7 @@ TEST_F(WindowTest, CtrlPPrintsOnTheChosenPrinterAndSaysWhatWentWrong) {
             EXPECT_EQ(drawn.places[line].y, places[line].y) << "line " << line;
         }
         EXPECT_EQ(drawn.faces, std::vector<std::wstring>(2, L"Courier New"));
-        const LONG height = -std::lround(expected.fontPoints * 600 / 72);
-        EXPECT_EQ(drawn.heights, std::vector<LONG>(2, height));
+        EXPECT_EQ(drawn.heights, heights);
     }
     EXPECT_EQ(textOf(control("intnumber3")), "466");
     EXPECT_TRUE(std::filesystem::is_empty(programFolder.path())) << "printing writes no file";

@@ -1,6 +1,7 @@
 #include "sample_worksheet.h"
+#include "support/recording_surface.h"
 #include "support/temporary_folder.h"
-#include "worksheet/printed_worksheet.h"
+#include "worksheet/paper.h"
 #include "worksheet/utf8.h"
 #include "worksheet/windows1253.h"
 
@@ -45,7 +46,7 @@ std::size_t characters(const std::string& line) {
 const std::string kMargin(11, ' ');
 const std::string kBlank(33, '_');
 
-TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
+TEST(WorksheetOnPaper, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
     // The file's 55 lines: the pupils' part is lines 1 to 41, ending with the brand under the
     // exercises; the answer key, from the empty line before the rule, is lines 42 to 55, its
     // answers lines 48 to 54.
@@ -89,52 +90,77 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
     struct Case {
         std::string name;
         std::vector<WorksheetRow> rows;
-        PrintArea area;
+        Paper paper;
         double fontPoints;
         std::size_t columns;
         std::vector<Lines> pages; // empty: only the line counts below are known
         std::vector<std::size_t> lineCounts;
-        std::size_t answerKeyPage = 1;
+        PaperPoint origin{kPrintMargin, kPrintMargin}; // the first line's top left
     };
-    const PrintArea a4{kA4.width - 2 * kPrintMargin, kA4.height - 2 * kPrintMargin};
-    const PrintArea letter{kLetter.width - 2 * kPrintMargin, kLetter.height - 2 * kPrintMargin};
-    // The widest line but an answer is the rule's 93 characters: 523.28 points of A4 hold them
-    // at 9.2 points, 540 of Letter at 9.5.
+    // The widest line but an answer is the rule's 93 characters: the 523.28 points A4 leaves
+    // inside its margins hold them at 9.2 points, the 540 of Letter at 9.5.
     const std::vector<Case> cases{
-        {"the sample on A4", kSampleRows, a4, 9.2, 93, {pupils, key}, {41, 14}},
-        {"the sample on Letter", kSampleRows, letter, 9.5, 93, {pupils, key}, {41, 14}},
+        {"the sample on A4", kSampleRows, {kA4}, 9.2, 93, {pupils, key}, {41, 14}},
+        {"the sample on Letter", kSampleRows, {kLetter}, 9.5, 93, {pupils, key}, {41, 14}},
         {"the sample on either", kSampleRows, kEitherPaper, 9.2, 93, {pupils, key}, {41, 14}},
-        {"29999 on A4", largest, a4, 9.2, 93, {largestPupils, largestKey}, {41, 15}},
-        {"a very long number on A4", longest, a4, 9.0, 95, {}, {45, 17}},
-        {"29999 in the last row on A4", largestLast, a4, 9.2, 93, {}, {41, 15}},
-        // 565 points hold the rule's 93 characters at 9.96 points: 9.9, never the 10.0 nearer.
+        // Edges a printer cannot print on, wider than the margin on the left and the top: the
+        // lines keep off them; narrower ones change nothing. 519.28 points across hold the
+        // rule at 9.1 points; 755.89 down hold 69 lines.
+        {"A4 with unprintable edges",
+         kSampleRows,
+         {kA4, {40, 50, 20, 30}},
+         9.1,
+         93,
+         {pupils, key},
+         {41, 14},
+         {40, 50}},
+        {"29999 on A4", largest, {kA4}, 9.2, 93, {largestPupils, largestKey}, {41, 15}},
+        {"a very long number on A4", longest, {kA4}, 9.0, 95, {}, {45, 17}},
+        {"29999 in the last row on A4", largestLast, {kA4}, 9.2, 93, {}, {41, 15}},
+        // 565 points across hold the rule's 93 characters at 9.96 points: 9.9, never the 10.0
+        // nearer.
         {"a size just under a tenth",
          kSampleRows,
-         {565.0, 700.0},
+         {{637.0, 772.0}},
          9.9,
          93,
          {pupils, key},
          {41, 14}},
-        {"a number text over a page", overAPage, a4, 9.0, 95, {}, {71, 6, 49}, 2},
+        {"a number text over a page", overAPage, {kA4}, 9.0, 95, {}, {71, 6, 49}},
+        // An unprintable foot of 100 points leaves 705.89 points down: 65 lines.
+        {"over a page, with a wide foot",
+         overAPage,
+         {kA4, {0, 0, 0, 100}},
+         9.0,
+         95,
+         {},
+         {65, 12, 49}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PrintedWorksheet printed = printedWorksheet(makeWorksheet(c.rows), c.area);
-        EXPECT_DOUBLE_EQ(printed.fontPoints, c.fontPoints);
-        EXPECT_DOUBLE_EQ(printed.linePoints, c.fontPoints * kPrintFont.lineSpacing);
-        EXPECT_EQ(printed.columns, c.columns);
-        EXPECT_EQ(printed.answerKeyPage, c.answerKeyPage);
-        if (!c.pages.empty()) {
-            EXPECT_EQ(printed.pages, c.pages);
-        }
-        ASSERT_EQ(printed.pages.size(), c.lineCounts.size());
-        for (std::size_t p = 0; p < printed.pages.size(); ++p) {
-            EXPECT_EQ(printed.pages[p].size(), c.lineCounts[p]) << "page " << p + 1;
-            EXPECT_LE(static_cast<double>(printed.pages[p].size()) * printed.linePoints,
-                      c.area.height);
-            for (const std::string& line : printed.pages[p]) {
-                EXPECT_LE(characters(line), c.columns) << line;
+        const testing_support::RecordingSurface surface =
+            testing_support::drawn(makeWorksheet(c.rows), c.paper);
+        ASSERT_EQ(surface.pages.size(), c.lineCounts.size());
+        for (std::size_t p = 0; p < surface.pages.size(); ++p) {
+            SCOPED_TRACE("page " + std::to_string(p + 1));
+            const auto& page = surface.pages[p];
+            EXPECT_DOUBLE_EQ(page.font.points, c.fontPoints);
+            EXPECT_DOUBLE_EQ(page.font.pitch, c.fontPoints * kPrintFont.lineSpacing);
+            if (!c.pages.empty()) {
+                EXPECT_EQ(surface.texts(p), c.pages[p]);
             }
+            ASSERT_EQ(page.lines.size(), c.lineCounts[p]);
+            // Each line under the one before, a pitch apart, the last one above the bottom
+            // margin.
+            for (std::size_t line = 0; line < page.lines.size(); ++line) {
+                const PaperPoint at = page.lines[line].at;
+                EXPECT_DOUBLE_EQ(at.left, c.origin.left);
+                EXPECT_DOUBLE_EQ(at.top,
+                                 c.origin.top + static_cast<double>(line) * page.font.pitch);
+                EXPECT_LE(characters(page.lines[line].text), c.columns) << page.lines[line].text;
+            }
+            EXPECT_LE(page.lines.back().at.top + page.font.pitch,
+                      c.paper.size.height - std::max(kPrintMargin, c.paper.unprintable.bottom));
         }
     }
 
@@ -145,25 +171,41 @@ TEST(PrintedWorksheet, ThePupilsPageThenTheAnswerKeyOnAPageOfItsOwn) {
         const std::string number(length, '7');
         std::vector<WorksheetRow> rows = kSampleRows;
         rows[6] = {number, "", ""};
-        const PrintedWorksheet printed = printedWorksheet(makeWorksheet(rows), a4);
-        Lines pupilsLines;
-        for (std::size_t page = 0; page < printed.answerKeyPage; ++page) {
-            pupilsLines.insert(pupilsLines.end(), printed.pages[page].begin(),
-                               printed.pages[page].end());
+        const testing_support::RecordingSurface surface =
+            testing_support::drawn(makeWorksheet(rows), {kA4});
+        Lines printed;
+        for (std::size_t page = 0; page < surface.pages.size(); ++page) {
+            const Lines texts = surface.texts(page);
+            printed.insert(printed.end(), texts.begin(), texts.end());
         }
         // The number line, then its pieces up to the empty line after it.
         const std::string numberStart = kMargin + kBlank + number.substr(0, 10);
-        auto piece = std::find_if(
-            pupilsLines.begin(), pupilsLines.end(),
-            [&numberStart](const std::string& line) { return line.starts_with(numberStart); });
-        ASSERT_NE(piece, pupilsLines.end());
+        auto piece =
+            std::find_if(printed.begin(), printed.end(), [&numberStart](const std::string& line) {
+                return line.starts_with(numberStart);
+            });
+        ASSERT_NE(piece, printed.end());
         std::string numberLine = *piece;
-        for (++piece; piece != pupilsLines.end() && !piece->empty(); ++piece) {
+        for (++piece; piece != printed.end() && !piece->empty(); ++piece) {
             EXPECT_TRUE(piece->starts_with(kMargin) && (*piece)[kMargin.size()] != ' ')
                 << "each piece under the line's start: " << *piece;
             numberLine += piece->substr(kMargin.size());
         }
         EXPECT_EQ(numberLine, kMargin + kBlank + number + kBlank);
+    }
+}
+
+// A printer that stops taking pages stops the drawing: nothing is drawn after the page it did
+// not take, and the caller is told: at the answer key, or where a full page goes on.
+TEST(WorksheetOnPaper, APageNotTakenEndsTheDrawing) {
+    std::vector<WorksheetRow> overAPage = kSampleRows;
+    const std::string thousands(3000, '7');
+    overAPage[6] = {thousands, "", ""};
+    for (const Worksheet& worksheet : {makeWorksheet(kSampleRows), makeWorksheet(overAPage)}) {
+        testing_support::RecordingSurface surface;
+        surface.takes = 0;
+        EXPECT_FALSE(drawOnPaper(worksheet, {kA4}, surface));
+        EXPECT_EQ(surface.pages.size(), 1U);
     }
 }
 
