@@ -47,7 +47,7 @@ std::string underscores(std::size_t count) {
 
 } // namespace
 
-WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
+WorksheetParts writeWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out) {
     using enum Separator;
     WorksheetParts parts{};
     const std::string margin = spaces(kMargin);
@@ -140,7 +140,7 @@ Worksheet makeWorksheet(std::span<const WorksheetRow> rows) {
     LineList lines;
     ZonedLineWriter out(lines);
     Worksheet worksheet;
-    worksheet.parts = printWorksheet(rows, out);
+    worksheet.parts = writeWorksheet(rows, out);
     worksheet.lines = std::move(lines.lines);
     worksheet.rows = rows.size();
     return worksheet;

@@ -42,8 +42,8 @@ struct WorksheetParts {
     std::size_t answers;   // the first row's answer line
 };
 
-// Prints the whole worksheet through out, as lines; where its lines stand.
-WorksheetParts printWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
+// Writes the whole worksheet through out, statement by statement; where its lines stand.
+WorksheetParts writeWorksheet(std::span<const WorksheetRow> rows, ZonedLineWriter& out);
 
 // The worksheet, made once from the rows and then encoded as a file or laid out on paper: its
 // lines in UTF-8, as the zoned line writer laid them out, without line ends, and where its
