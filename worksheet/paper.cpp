@@ -33,7 +33,7 @@ std::vector<std::size_t> characterStarts(std::string_view line) {
 // before, a page taking at most perPage.
 class Pager {
 public:
-    Pager(PaperSurface& surface, PrintArea area, LineFont font, std::size_t perPage)
+    Pager(PaperSurface& surface, const PrintArea& area, const LineFont& font, std::size_t perPage)
         : m_surface(surface), m_area(area), m_font(font), m_perPage(perPage) {}
 
     // The next line, on a new page when this one is full. False: the surface took no more.
@@ -84,8 +84,8 @@ bool drawContinued(std::string_view line, std::size_t columns, Pager& pager) {
     const std::size_t indent = std::min(start, columns / 2);
     const std::vector<std::size_t> starts = characterStarts(line);
     const std::size_t characters = starts.size() - 1;
-    std::string piece; // after its lead: nothing, then the indent
-    std::size_t lead = 0;
+    std::string piece;
+    std::size_t lead = 0; // the spaces before a piece: none, then the indent
     for (std::size_t first = 0;;) {
         // The piece's characters, after its lead, that fit; a piece never breaks in its indent.
         const std::size_t room = columns - lead;
