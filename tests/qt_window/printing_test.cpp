@@ -74,72 +74,63 @@ std::string joined(const Lines& page) {
     return text;
 }
 
-// The worksheet of the sample numbers converted, printed into a PDF, reads as the layout drew
-// it on that paper: the pupils' page, then the answer key on its own, each line where the layout
-// put it, in a monospaced face at the layout's size.
+// The worksheet of the sample numbers converted, printed into a PDF on A4, reads as the layout
+// drew it on that paper: the pupils' page, then the answer key on its own, each line where the
+// layout put it, in a monospaced face at the layout's size.
 TEST(PaintWorksheetTest, APdfHoldsEachLineWhereTheLayoutPutIt) {
     sheet::RecordingView view;
     sheet::ExerciseSheet converted(view);
     converted.convertToOrdinals();
     converted.convertToCardinals();
     const testing_support::TemporaryFolder folder;
-    struct Paper {
-        const char* name;
-        QPageSize::PageSizeId size;
-        worksheet::PaperSize points;
+    const testing_support::RecordingSurface expected =
+        testing_support::drawn(converted.worksheet(), {worksheet::kA4});
+    ASSERT_EQ(expected.pages.size(), 2U);
+    const std::filesystem::path pdf = folder.path() / "printed.pdf";
+    // At a real printer's density: the layout's points must not depend on it.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(600);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(paintWorksheet(converted.worksheet(), printer));
+
+    const std::string text = pdftotext(pdf, "-layout");
+    const std::size_t pageEnd = text.find('\f');
+    ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
+    EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(joined(expected.texts(0))));
+    EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(joined(expected.texts(1))));
+
+    // Columns 12, 43 and 57: the heading ΑΡΙΘΜΟΣ and the brand one advance of a monospaced
+    // face (0.6 of its size) apart per column, the line's start 11 columns left of ΟΝΟΜΑ.
+    const std::string boxes = pdftotext(pdf, "-bbox");
+    const auto startOf = [&boxes](const std::string& word) {
+        std::smatch found;
+        const std::regex box("<word xMin=\"([0-9.]+)\"[^>]*>" + word + "<");
+        EXPECT_TRUE(std::regex_search(boxes, found, box)) << word;
+        return found.empty() ? 0.0 : std::stod(found[1]);
     };
-    for (const Paper& paper : {Paper{"A4", QPageSize::A4, worksheet::kA4},
-                               Paper{"Letter", QPageSize::Letter, worksheet::kLetter}}) {
-        SCOPED_TRACE(paper.name);
-        const testing_support::RecordingSurface expected =
-            testing_support::drawn(converted.worksheet(), {paper.points});
-        ASSERT_EQ(expected.pages.size(), 2U);
-        const std::filesystem::path pdf = folder.path() / "printed.pdf";
-        // At a real printer's density: the layout's points must not depend on it.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setResolution(600);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        printer.setPageSize(QPageSize(paper.size));
-        ASSERT_TRUE(paintWorksheet(converted.worksheet(), printer));
+    const double margin12 = startOf("ΟΝΟΜΑ:_+");
+    const double advance = (startOf("TRELOVANDIKA®") - margin12) / 45;
+    const worksheet::LineFont font = expected.pages[0].font;
+    EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
+    EXPECT_NEAR(advance / 0.6, font.points, 0.1);
+    EXPECT_NEAR(margin12 - 11 * advance, expected.pages[0].lines[0].at.left, 1.0);
 
-        const std::string text = pdftotext(pdf, "-layout");
-        const std::size_t pageEnd = text.find('\f');
-        ASSERT_EQ(std::count(text.begin(), text.end(), '\f'), 2) << text;
-        EXPECT_EQ(spaced(text.substr(0, pageEnd)), spaced(joined(expected.texts(0))));
-        EXPECT_EQ(spaced(text.substr(pageEnd + 1)), spaced(joined(expected.texts(1))));
-
-        // Columns 12, 43 and 57: the heading ΑΡΙΘΜΟΣ and the brand one advance of a monospaced
-        // face (0.6 of its size) apart per column, the line's start 11 columns left of ΟΝΟΜΑ.
-        const std::string boxes = pdftotext(pdf, "-bbox");
-        const auto startOf = [&boxes](const std::string& word) {
-            std::smatch found;
-            const std::regex box("<word xMin=\"([0-9.]+)\"[^>]*>" + word + "<");
-            EXPECT_TRUE(std::regex_search(boxes, found, box)) << word;
-            return found.empty() ? 0.0 : std::stod(found[1]);
-        };
-        const double margin12 = startOf("ΟΝΟΜΑ:_+");
-        const double advance = (startOf("TRELOVANDIKA®") - margin12) / 45;
-        const worksheet::LineFont font = expected.pages[0].font;
-        EXPECT_NEAR(startOf("ΑΡΙΘΜΟΣ") - margin12, 31 * advance, 0.5);
-        EXPECT_NEAR(advance / 0.6, font.points, 0.1);
-        EXPECT_NEAR(margin12 - 11 * advance, expected.pages[0].lines[0].at.left, 1.0);
-
-        // Every line that shows anything at its top, as the top of its tallest letters.
-        const std::vector<std::vector<double>> tops = lineTops(boxes);
-        ASSERT_EQ(tops.size(), expected.pages.size());
-        for (std::size_t page = 0; page < tops.size(); ++page) {
-            SCOPED_TRACE("page " + std::to_string(page + 1));
-            std::vector<double> expectedTops;
-            for (const auto& line : expected.pages[page].lines) {
-                if (line.text.find_first_not_of(' ') != std::string::npos) {
-                    expectedTops.push_back(line.at.top);
-                }
+    // Every line that shows anything at its top, as the top of its tallest letters.
+    const std::vector<std::vector<double>> tops = lineTops(boxes);
+    ASSERT_EQ(tops.size(), expected.pages.size());
+    for (std::size_t page = 0; page < tops.size(); ++page) {
+        SCOPED_TRACE("page " + std::to_string(page + 1));
+        std::vector<double> expectedTops;
+        for (const auto& line : expected.pages[page].lines) {
+            if (line.text.find_first_not_of(' ') != std::string::npos) {
+                expectedTops.push_back(line.at.top);
             }
-            ASSERT_EQ(tops[page].size(), expectedTops.size());
-            for (std::size_t line = 0; line < tops[page].size(); ++line) {
-                EXPECT_NEAR(tops[page][line], expectedTops[line], 1.5) << "line " << line;
-            }
+        }
+        ASSERT_EQ(tops[page].size(), expectedTops.size());
+        for (std::size_t line = 0; line < tops[page].size(); ++line) {
+            EXPECT_NEAR(tops[page][line], expectedTops[line], 1.5) << "line " << line;
         }
     }
 
