@@ -27,6 +27,12 @@ constexpr std::string ExerciseRow::*textOf(Column column) {
     return &ExerciseRow::cardinal;
 }
 
+// Where a row keeps the number an answer box was converted from: the ordinal's, then the
+// cardinal's.
+constexpr std::size_t answerSlot(Column answer) {
+    return answer == Column::Ordinal ? 0 : 1;
+}
+
 // Why a conversion refuses a number box's text, if it does: a blank box is no refusal, only an
 // empty answer.
 std::optional<Refusal> refusalOf(std::string_view text, const NumberReading& reading) {
@@ -69,11 +75,11 @@ std::string& ExerciseSheet::box(BoxId id) {
 }
 
 std::optional<std::int16_t>& ExerciseSheet::answeredFor(BoxId answer) {
-    return m_answeredFor.at(answer.row).at(answer.column == Column::Ordinal ? 0 : 1);
+    return m_answeredFor.at(answer.row).at(answerSlot(answer.column));
 }
 
 const std::optional<std::int16_t>& ExerciseSheet::answeredFor(BoxId answer) const {
-    return m_answeredFor.at(answer.row).at(answer.column == Column::Ordinal ? 0 : 1);
+    return m_answeredFor.at(answer.row).at(answerSlot(answer.column));
 }
 
 void ExerciseSheet::showState() const {
@@ -318,7 +324,7 @@ bool ExerciseSheet::restoreKeptForm(std::span<const std::string, kBoxCount> text
              {std::pair{Column::Ordinal, &numerals::OrdinalComposer::compose},
               std::pair{Column::Cardinal, &numerals::CardinalComposer::compose}}) {
             const std::optional<std::int16_t> number =
-                kept->answeredFor.at(r).at(answer == Column::Ordinal ? 0 : 1);
+                kept->answeredFor.at(r).at(answerSlot(answer));
             const std::string& text = texts[keptPlace({r, answer})];
             if (number && (*number < 1 || *number > kLargestNumber || compose(*number) != text)) {
                 return false;

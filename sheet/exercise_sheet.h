@@ -98,12 +98,12 @@ public:
     // whether strRoman is enabled, and whether the window was hovered.
     std::string keptState() const;
     // Takes a kept form back whole, or not at all: the 21 boxes' texts (each at its keptPlace)
-    // and the keptState of the sheet
-    // that held them, or an empty state for a sheet never converted nor hovered. A form this
-    // sheet could not have held (a state keptState did not write, more characters in intnumber
-    // than it takes, an answer that is not the one its conversion writes for its number, or
-    // for a number the conversion refuses) changes nothing, and gives false. Otherwise every
-    // box, strRoman and the hovered look are shown as taken back.
+    // and the keptState of the sheet that held them, or an empty state for a sheet never
+    // converted nor hovered. A form this sheet could not have held (a state keptState did not
+    // write, more characters in intnumber than it takes, an answer that is not the one its
+    // conversion writes for its number, or for a number the conversion refuses) changes
+    // nothing, and gives false. Otherwise every box, strRoman and the hovered look are shown as
+    // taken back.
     bool restoreKeptForm(std::span<const std::string, kBoxCount> texts, std::string_view state);
 
     // The rows whose line in the answer key would mislead: a number without an answer, or with

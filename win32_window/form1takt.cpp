@@ -158,7 +158,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 Form1takt::Form1takt(HINSTANCE instance, std::vector<sheet::WorksheetFolder> worksheetFolders,
                      MessageBoxFunction messageBox, PrintingSystem printing)
     : m_worksheetDestination(std::move(worksheetFolders)), m_messageBox(std::move(messageBox)),
-      m_paper(m_window, std::move(printing)), m_sheet(*this), m_hovered(m_sheet.hovered()),
+      m_paper(m_window, std::move(printing)), m_sheet(*this),
       m_formBackground(CreateSolidBrush(colorRef(kForm.background))) {
     registerWindowClass(instance, &Form1takt::windowProcedure);
     m_window = CreateWindowExW(kWindowExStyle, kClassName, wide(kForm.caption).c_str(),
@@ -297,7 +297,8 @@ void Form1takt::layOut(int dpi) {
     m_dpi = dpi;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const ControlDesign& design = kControls[i];
-        const HFONT shownFont = font(form::captionPointsOf(design, m_hovered), design.font.bold);
+        const HFONT shownFont =
+            font(form::captionPointsOf(design, m_sheet.hovered()), design.font.bold);
         form::PixelRect place = form::toPixels(design.place, dpi);
         if (design.kind == Label) {
             place.width = std::max(place.width, firstLineWidth(design.caption, shownFont));
@@ -520,7 +521,7 @@ void Form1takt::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (design == nullptr || !isGraphical(*design)) {
         return;
     }
-    const std::optional<form::Rgb> face = form::faceOf(*design, m_hovered);
+    const std::optional<form::Rgb> face = form::faceOf(*design, m_sheet.hovered());
     FaceButtonLook look{
         .face = face ? colorRef(*face) : GetSysColor(COLOR_BTNFACE),
         .font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
@@ -564,7 +565,6 @@ void Form1takt::showStrRomanEnabled(bool enabled) {
 
 // Each button the design gives a hovered look is painted with it from now on.
 void Form1takt::showHovered() {
-    m_hovered = true;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const ControlDesign& design = kControls[i];
         if (design.hover) {

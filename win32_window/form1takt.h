@@ -94,7 +94,6 @@ private:
     MessageBoxFunction m_messageBox;
     DialogPaper m_paper;
     sheet::ExerciseSheet m_sheet;
-    bool m_hovered; // as the sheet last showed it; the buttons are painted so
 
     HWND m_window = nullptr;
     HWND m_toolTip = nullptr;

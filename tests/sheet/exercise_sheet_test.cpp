@@ -356,14 +356,14 @@ TEST(KeptFormTest, AFormTheSheetCouldNotHaveHeldIsRefusedWhole) {
     const std::string state = converted.keptState(); // answers for 1001, 156, …
     const auto with = [&converted](BoxId box, const std::string& text) {
         std::array<std::string, kBoxCount> texts = keptTexts(converted);
-        texts[static_cast<std::size_t>(box.column) * kRowCount + box.row] = text;
+        texts[keptPlace(box)] = text;
         return texts;
     };
     // Row 0 converted from a number, its answers as the conversion would compose them.
     const auto convertedFrom = [&converted](std::int16_t number) {
         std::array<std::string, kBoxCount> texts = keptTexts(converted);
-        texts[kRowCount] = numerals::OrdinalComposer::compose(number);
-        texts[2 * kRowCount] = numerals::CardinalComposer::compose(number);
+        texts[keptPlace({0, Column::Ordinal})] = numerals::OrdinalComposer::compose(number);
+        texts[keptPlace({0, Column::Cardinal})] = numerals::CardinalComposer::compose(number);
         return texts;
     };
     const auto answersFor = [](std::int16_t number) {
