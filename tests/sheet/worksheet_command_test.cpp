@@ -206,39 +206,25 @@ TEST(WorksheetProblemsTest, TheMessageNamesEachRowItGetsWrongAndTheStepThatMends
          },
          {"Γραμμή 7: το «0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα."},
          "Διορθώστε τον αριθμό και πατήστε τα δύο κουμπιά μετατροπής" + again},
-        {"converted, then changed to numbers the conversion refuses",
-         [](ExerciseSheet& s) {
-             convertBoth(s);
-             s.setText({0, Column::Number}, "30000");
-             s.setText({1, Column::Number}, "-5");
-             s.setText({2, Column::Number}, "4,5");
-             s.setText({3, Column::Number}, "466 ✓");
-             s.setText({6, Column::Number}, "0");
-         },
-         {"Γραμμή 1: το «30000» είναι εκτός ορίων (από 1 έως 29999).",
-          "Γραμμή 2: το «-5» είναι αρνητικός αριθμός.",
-          "Γραμμή 3: το «4,5» δεν είναι ακέραιος αριθμός.",
-          "Γραμμή 4: το «466 ✓» δεν είναι αριθμός. Το " + checkMarkReplaced,
-          "Γραμμή 7: το «0» δεν έχει αριθμητικό σε αυτό το πρόγραμμα."},
-         "Διορθώστε τους αριθμούς, αλλάξτε ό,τι γράφτηκε ως «?» και πατήστε τα δύο κουμπιά "
-         "μετατροπής" +
-             again},
-        {"a different problem in each row, top to bottom",
+        {"a problem in each row, top to bottom; only missing numerals share a line",
          [](ExerciseSheet& s) {
              convertBoth(s);
              s.setText({0, Column::Cardinal}, "");
-             s.setText({1, Column::Number}, "abc");
-             s.setText({2, Column::Ordinal}, "");
-             s.setText({3, Column::Cardinal}, "");
+             s.setText({1, Column::Number}, "-5");
+             s.setText({2, Column::Cardinal}, "");
+             s.setText({3, Column::Number}, "466 ✓");
              s.setText({4, Column::Number}, "8");
-             s.setText({5, Column::Cardinal}, "είκοσι τρία ✓");
+             s.setText({5, Column::Number}, "30000");
+             s.setText({6, Column::Number}, "30000");
          },
-         {"Γραμμή 1 (1001): λείπει το απόλυτο αριθμητικό.", "Γραμμή 2: το «abc» δεν είναι αριθμός.",
-          "Γραμμή 3 (67): λείπει το τακτικό αριθμητικό.",
-          "Γραμμή 4 (466): λείπει το απόλυτο αριθμητικό.",
+         {"Γραμμή 1 (1001): λείπει το απόλυτο αριθμητικό.",
+          "Γραμμή 2: το «-5» είναι αρνητικός αριθμός.",
+          "Γραμμή 3 (67): λείπει το απόλυτο αριθμητικό.",
+          "Γραμμή 4: το «466 ✓» δεν είναι αριθμός. Το " + checkMarkReplaced,
           "Γραμμή 5 (8): οι λύσεις είναι για το 78, που άλλαξε μετά τη μετατροπή.",
-          "Γραμμή 6 (23): το " + checkMarkReplaced},
-         "Διορθώστε τον αριθμό, αλλάξτε ό,τι γράφτηκε ως «?» και πατήστε τα δύο κουμπιά "
+          "Γραμμή 6: το «30000» είναι εκτός ορίων (από 1 έως 29999).",
+          "Γραμμή 7: το «30000» είναι εκτός ορίων (από 1 έως 29999)."},
+         "Διορθώστε τους αριθμούς, αλλάξτε ό,τι γράφτηκε ως «?» και πατήστε τα δύο κουμπιά "
          "μετατροπής" +
              again},
         {"converted, then the number and one answer emptied",
